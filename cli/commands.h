@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tabulo::cli {
+
+// The settings a command puts into a component before it runs.
+struct SettingsOptions {
+  std::string component;
+  std::optional<std::string> properties_file;
+  std::vector<std::string> settings;  // NAME=VALUE
+  std::optional<std::string> destination;
+  bool interactive = false;
+};
+
+// Exit codes of the command line.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+int RunExport(const SettingsOptions& options, const std::string& tables_file);
+int RunProperties(const SettingsOptions& options);
+
+}  // namespace tabulo::cli

@@ -1,0 +1,75 @@
+#include "frame/cexport.h"
+
+#include "frame/destination_check.h"
+#include "frame/property_validation.h"
+#include "frame/report_error.h"
+#include "frame/string_table.h"
+#include "platform/error_info.h"
+
+namespace tabulo::frame {
+
+using platform::BoxAnswer;
+using platform::BoxStyle;
+using platform::Failed;
+using platform::S_OK;
+
+CExport::CExport(const ComponentInfo& component, std::unique_ptr<ExportStage> stage, Host host)
+    : component_(component), properties_(component), stage_(std::move(stage)), host_(std::move(host)) {
+  RegisterComponentClasses();
+}
+
+platform::Launcher& CExport::Launcher() {
+  if (host_.launcher != nullptr) return *host_.launcher;
+  return desktop_launcher_;
+}
+
+// Each call starts without error information, so that a failure's text
+// never borrows the description of an earlier, unrelated failure.
+HRESULT CExport::get_PropertiesXml(std::string* xml) {
+  platform::ClearErrorInfo();
+  return properties_.GetPropertiesXml(xml);
+}
+
+HRESULT CExport::put_PropertiesXml(const char* xml) {
+  platform::ClearErrorInfo();
+  HRESULT hr = properties_.PutPropertiesXml(xml);
+  if (Failed(hr)) return hr;
+  return ValidateAfterMerge(*this);
+}
+
+HRESULT CExport::Export(const char* tables_xml, platform::Variant* result) {
+  if (component_.kind == ComponentKind::kWebline && result == nullptr) return platform::E_POINTER;
+  platform::ClearErrorInfo();
+  DestinationAnswer answer = DestinationAnswer::kGoOn;
+  HRESULT hr = CheckDestination(*this, &answer);
+  if (Failed(hr)) return hr;
+  if (answer == DestinationAnswer::kDeclined) return S_OK;
+  hr = stage_->Run(*this, tables_xml == nullptr ? std::string_view{} : std::string_view(tables_xml), result);
+  if (Failed(hr)) return hr;
+  if (component_.kind == ComponentKind::kWebline) *result = platform::Variant();
+  return S_OK;
+}
+
+BoxAnswer CExport::ShowMessage(std::string_view text, BoxStyle style) {
+  if (host_.prompter == nullptr) return platform::SafeAnswer(style);
+  std::string caption = LoadString(component_, component_.caption_id).value_or(std::string());
+  std::string shown(text);
+  bool help = properties_.ShowHelp();
+  if (help) {
+    shown += "\n\n";
+    shown += LoadString(component_, component_.help_note_id).value_or(std::string());
+  }
+  return host_.prompter->Show(caption, shown, style, help);
+}
+
+void CExport::Warn(std::string_view text) {
+  if (properties_.Interactive()) ShowMessage(text, BoxStyle::kWarning);
+}
+
+HRESULT CExport::WarnAndFailWith(const std::string& text) {
+  Warn(text);
+  ReportError(component_, text);
+  return platform::E_FAIL;
+}
+
+}  // namespace tabulo::frame

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+
+namespace tabulo::platform {
+
+// A file that is written completely under a temporary name beside its
+// destination and only then moved into place, so that a failure never leaves
+// a partial file or a clobbered original. Throws std::system_error.
+class AtomicFile {
+ public:
+  explicit AtomicFile(std::filesystem::path destination);
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+  ~AtomicFile();  // removes the temporary file unless committed
+
+  void Write(std::string_view bytes);
+  // Moves the finished file to the destination. With replace false an
+  // existing destination is left alone and the commit fails with EEXIST.
+  void Commit(bool replace);
+
+ private:
+  std::filesystem::path destination_;
+  std::filesystem::path temporary_;
+  std::FILE* stream_ = nullptr;
+  bool committed_ = false;
+};
+
+}  // namespace tabulo::platform

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that tabulo builds, runs and is tested with.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config
+  # libraries
+  libxml2-dev libcli11-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev libxml2-utils python3 time
+)
+
+run() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+export DEBIAN_FRONTEND=noninteractive
+run apt-get update
+run apt-get install -y --no-install-recommends "${packages[@]}"
