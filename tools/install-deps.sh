@@ -6,7 +6,7 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config
   # libraries
-  libxml2-dev libcli11-dev
+  libxml2-dev libcli11-dev libcairo2-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev libxml2-utils python3 time
 )

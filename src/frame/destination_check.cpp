@@ -32,8 +32,8 @@ OfficeTemplateIds TemplateIdsOf(ComponentKind kind) {
 }
 
 constexpr int kWeblineDefaultName = 102;
-constexpr int kWeblineTempTooLong = 2026;
-constexpr int kWeblineTempMissing = 2027;
+constexpr int kWeblineTempTooLong = 2101;
+constexpr int kWeblineTempMissing = 2102;
 constexpr int kTextlineDefaultName = 113;
 constexpr int kTextlineTempTooLong = 114;
 constexpr int kTextlineNoFreeName = 116;
