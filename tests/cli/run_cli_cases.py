@@ -3,10 +3,12 @@
 messages and the destination rules, read back with independent tools."""
 
 import argparse
+import fcntl
 import os
 import shutil
 import subprocess
 import sys
+import time
 import xml.dom.minidom
 
 MINIMAL_TABLES = """<?xml version="1.0"?>
@@ -176,6 +178,29 @@ def main():
                             timeout=60, env=env, start_new_session=True)
     r.check("without a destination the text export writes Tables.csv in the temporary folder",
             result.returncode == 0 and result.stdout == r.path("tmp/Tables.csv") + "\n", result.stdout + result.stderr)
+
+    with open(r.path("tmp/Tables.csv"), "rb") as held:
+        fcntl.flock(held, fcntl.LOCK_EX)
+        result = subprocess.run([options.tabulo, "export", "text", tables], capture_output=True, text=True,
+                                timeout=60, env=env, start_new_session=True)
+    r.check("a Tables.csv that another process holds locked is passed over for Tables01.csv",
+            result.returncode == 0 and result.stdout == r.path("tmp/Tables01.csv") + "\n",
+            result.stdout + result.stderr)
+
+    opener = r.write("opener.sh", "#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$1\")/opened.txt\"\n")
+    os.chmod(opener, 0o755)
+    launched = r.path("launched.csv")
+    result = subprocess.run([options.tabulo, "export", "text", tables, "-o", launched, "-s", "LaunchApplication=-1"],
+                            capture_output=True, text=True, timeout=60, start_new_session=True,
+                            env=dict(os.environ, TABULO_OPENER=opener))
+    opened = r.path("opened.txt")
+    for _ in range(100):
+        if os.path.exists(opened) and os.path.getsize(opened) > 0:
+            break
+        time.sleep(0.05)
+    r.check("LaunchApplication opens the written file with the desktop opener",
+            result.returncode == 0 and os.path.exists(opened) and open(opened).read() == launched,
+            result.stderr)
 
     print("%d failure(s)" % r.failures)
     return 1 if r.failures else 0

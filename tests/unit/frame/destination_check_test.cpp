@@ -21,15 +21,11 @@ using testing::LastErrorText;
 using testing::MakeExport;
 using testing::Properties;
 using testing::Property;
+using testing::Value;
 using testing::ReadFile;
 using testing::TempFolder;
 using testing::WriteFile;
 
-std::string Value(CExport& component, std::string_view name) {
-  std::string value;
-  EXPECT_EQ(component.Properties().GetString(name, &value), S_OK);
-  return value;
-}
 
 void Put(CExport& component, const std::string& entries) {
   ASSERT_EQ(component.put_PropertiesXml(Properties(entries).c_str()), S_OK) << testing::LastErrorText();

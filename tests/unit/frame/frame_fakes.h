@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,6 +62,13 @@ inline std::string Properties(const std::string& entries) { return "<properties>
 inline std::string LastErrorText() {
   auto info = platform::TakeErrorInfo();
   return info ? info->description : std::string("<no error information>");
+}
+
+// A property's current value as the store gives it out.
+inline std::string Value(frame::CExport& component, std::string_view name) {
+  std::string value;
+  EXPECT_EQ(component.Properties().GetString(name, &value), platform::S_OK);
+  return value;
 }
 
 }  // namespace tabulo::testing

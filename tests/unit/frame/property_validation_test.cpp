@@ -16,12 +16,8 @@ using testing::LastErrorText;
 using testing::MakeExport;
 using testing::Properties;
 using testing::Property;
+using testing::Value;
 
-std::string Value(CExport& component, std::string_view name) {
-  std::string value;
-  EXPECT_EQ(component.Properties().GetString(name, &value), S_OK);
-  return value;
-}
 
 TEST(PropertyValidationTest, DestinationIsStoredAsItsFullPath) {
   int runs = 0;
