@@ -1,6 +1,8 @@
 #include "frame/cexport.h"
 
 #include "frame/destination_check.h"
+#include "frame/html_clipboard.h"
+#include "frame/office_callbacks.h"
 #include "frame/property_validation.h"
 #include "frame/report_error.h"
 #include "frame/string_table.h"
@@ -40,6 +42,7 @@ HRESULT CExport::put_PropertiesXml(const char* xml) {
 HRESULT CExport::Export(const char* tables_xml, platform::Variant* result) {
   if (component_.kind == ComponentKind::kWebline && result == nullptr) return platform::E_POINTER;
   platform::ClearErrorInfo();
+  error_code_ = 0;
   DestinationAnswer answer = DestinationAnswer::kGoOn;
   HRESULT hr = CheckDestination(*this, &answer);
   if (Failed(hr)) return hr;
@@ -47,6 +50,45 @@ HRESULT CExport::Export(const char* tables_xml, platform::Variant* result) {
   hr = stage_->Run(*this, tables_xml == nullptr ? std::string_view{} : std::string_view(tables_xml), result);
   if (Failed(hr)) return hr;
   if (component_.kind == ComponentKind::kWebline) *result = platform::Variant();
+  return S_OK;
+}
+
+HRESULT CExport::CopyHTMLToClipboard(const char* html) {
+  CopyHtmlToClipboard(html == nullptr ? std::string_view{} : std::string_view(html));
+  return S_OK;
+}
+
+HRESULT CExport::GetTextFromHTML(const char* text, std::optional<std::string>* result) {
+  if (result == nullptr) return S_OK;
+  if (text == nullptr) {
+    result->reset();
+    return S_OK;
+  }
+  *result = TextFromHtml(text);
+  return S_OK;
+}
+
+HRESULT CExport::get_ExportLCID(std::int32_t* lcid) {
+  if (lcid == nullptr) return platform::E_POINTER;
+  *lcid = export_lcid_;
+  return S_OK;
+}
+
+HRESULT CExport::put_ExportLCID(std::int32_t lcid) {
+  export_lcid_ = lcid;
+  return S_OK;
+}
+
+HRESULT CExport::ConvertLocaleStringToDouble(const char* text, platform::Variant* result) {
+  if (result == nullptr) return S_OK;
+  *result = LocaleStringToDouble(text == nullptr ? std::string_view{} : std::string_view(text),
+                                 static_cast<std::uint32_t>(export_lcid_));
+  return S_OK;
+}
+
+HRESULT CExport::GetErrorCode(std::int32_t* code) {
+  if (code == nullptr) return platform::E_POINTER;
+  *code = error_code_;
   return S_OK;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,15 +26,39 @@ class IExport {
   virtual HRESULT Export(const char* tables_xml, platform::Variant* result) = 0;
 };
 
+// What the Office components' export logic calls back into while it runs.
+// The members never leave error information: a text that cannot be
+// converted comes back unchanged.
+class IOfficeExport {
+ public:
+  virtual ~IOfficeExport() = default;
+  virtual HRESULT CopyHTMLToClipboard(const char* html) = 0;
+  // A null text gives a null result.
+  virtual HRESULT GetTextFromHTML(const char* text, std::optional<std::string>* result) = 0;
+  virtual HRESULT get_ExportLCID(std::int32_t* lcid) = 0;
+  virtual HRESULT put_ExportLCID(std::int32_t lcid) = 0;
+  virtual HRESULT ConvertLocaleStringToDouble(const char* text, platform::Variant* result) = 0;
+  virtual HRESULT GetErrorCode(std::int32_t* code) = 0;
+};
+
 // One export component: its settings, the destination checks every export
 // goes through, and the component's own stage.
-class CExport final : public IExport {
+class CExport final : public IExport, public IOfficeExport {
  public:
   CExport(const ComponentInfo& component, std::unique_ptr<ExportStage> stage, Host host = {});
 
   HRESULT get_PropertiesXml(std::string* xml) override;
   HRESULT put_PropertiesXml(const char* xml) override;
   HRESULT Export(const char* tables_xml, platform::Variant* result) override;
+
+  HRESULT CopyHTMLToClipboard(const char* html) override;
+  HRESULT GetTextFromHTML(const char* text, std::optional<std::string>* result) override;
+  HRESULT get_ExportLCID(std::int32_t* lcid) override;
+  HRESULT put_ExportLCID(std::int32_t lcid) override;
+  HRESULT ConvertLocaleStringToDouble(const char* text, platform::Variant* result) override;
+  HRESULT GetErrorCode(std::int32_t* code) override;
+  // Set by a stage that stopped on purpose while reporting success.
+  void SetErrorCode(std::int32_t code) { error_code_ = code; }
 
   const ComponentInfo& Info() const { return component_; }
   CExportProperties& Properties() { return properties_; }
@@ -65,6 +91,8 @@ class CExport final : public IExport {
   std::unique_ptr<ExportStage> stage_;
   Host host_;
   platform::DesktopLauncher desktop_launcher_;
+  std::int32_t export_lcid_ = 2048;  // the user's default until the logic sets it
+  std::int32_t error_code_ = 0;
 };
 
 }  // namespace tabulo::frame
