@@ -104,6 +104,11 @@ BoxAnswer CExport::ShowMessage(std::string_view text, BoxStyle style) {
   return host_.prompter->Show(caption, shown, style, help);
 }
 
+BoxAnswer CExport::ShowBox(std::string_view caption, std::string_view text, BoxStyle style) {
+  if (host_.prompter == nullptr) return platform::SafeAnswer(style);
+  return host_.prompter->Show(caption, text, style, false);
+}
+
 void CExport::Warn(std::string_view text) {
   if (properties_.Interactive()) ShowMessage(text, BoxStyle::kWarning);
 }

@@ -77,6 +77,8 @@ class CExport final : public IExport, public IOfficeExport {
     format.Format(message_id, inserts...);
     return WarnAndFailWith(format.GetText());
   }
+  // Shows a message box with a caption of the caller's choosing.
+  platform::BoxAnswer ShowBox(std::string_view caption, std::string_view text, platform::BoxStyle style);
   // Shows the text as a warning when Interactive is on.
   void Warn(std::string_view text);
 
