@@ -110,10 +110,29 @@ def run_error_case(tabulo, case_dir, work):
     return None
 
 
+def run_generated_case(tabulo, generator, work, shape):
+    """A generated document must be exactly consistent: the export reads every
+    value it needs, and writes one table-delimiter line per table."""
+    tables_path = os.path.join(work, "generated.xml")
+    output = os.path.join(work, "generated.csv")
+    args = ["--tables", "9", "--seed", "7", *shape, "-o", tables_path]
+    subprocess.run([generator, *args], check=True, timeout=TIMEOUT)
+    result = run(tabulo, ["export", "text", tables_path, "-o", output, "-s", "OverwriteOutput=-1"], work)
+    if result is None:
+        return "timed out"
+    if result.returncode != 0:
+        return "exit %d: %s" % (result.returncode, result.stderr.decode("utf-8", "replace").strip())
+    with open(output, "rb") as stream:
+        lines = stream.read()[2:].decode("utf-16-le").split("\r\n")
+    delimiters = lines.count("\f")
+    return None if delimiters == 9 else "%d table delimiters for 9 tables" % delimiters
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--tabulo", required=True)
     parser.add_argument("--work", required=True)
+    parser.add_argument("--generator", help="tabulo-gen-tables, to check the documents it writes")
     options = parser.parse_args()
     tabulo = os.path.abspath(options.tabulo)
     shutil.rmtree(options.work, ignore_errors=True)
@@ -129,6 +148,15 @@ def main():
             print(("ok   " if problem is None else "FAIL ") + kind + "/" + name +
                   ("" if problem is None else ": " + problem))
             failures += problem is not None
+    shapes = (["--variables", "1", "--nesting", "1", "--elements", "2", "--cell-items", "1"],
+              ["--variables", "3", "--nesting", "2", "--elements", "3", "--cell-items", "2"],
+              ["--variables", "2", "--nesting", "3", "--elements", "2", "--cell-items", "3"])
+    for shape in shapes if options.generator else ():
+        cases += 1
+        problem = run_generated_case(tabulo, options.generator, options.work, shape)
+        print(("ok   " if problem is None else "FAIL ") + "generated " + " ".join(shape) +
+              ("" if problem is None else ": " + problem))
+        failures += problem is not None
     print("%d case(s), %d failure(s)" % (cases, failures))
     return 1 if failures else 0
 
