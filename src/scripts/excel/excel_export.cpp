@@ -1,0 +1,14 @@
+#include "scripts/excel/excel_export.h"
+
+#include "scripts/excel/ctable_render.h"
+
+namespace tabulo::excel {
+
+void Export(ExcelWorkbook& workbook, frame::IOfficeExport& exporter, std::string_view tables_xml,
+            std::string_view properties_xml) {
+  CTableRender render(workbook);
+  render.Initialize(properties_xml, exporter);
+  render.Render(tables_xml);
+}
+
+}  // namespace tabulo::excel
