@@ -1,0 +1,242 @@
+#include "html/chtml_writer.h"
+
+#include <array>
+#include <system_error>
+
+#include "frame/cnx_format.h"
+#include "frame/component_info.h"
+
+namespace tabulo::html {
+namespace {
+
+constexpr int kUnexpectedOutputError = 103;
+constexpr int kCannotCreateOutputFile = 2025;
+
+template <typename... Inserts>
+std::string WeblineText(int id, const Inserts&... inserts) {
+  frame::CNXFormat format(frame::Component(frame::ComponentKind::kWebline));
+  format.Format(id, inserts...);
+  return format.GetText();
+}
+
+// XML 1.0 allows tab, LF, CR and everything from U+0020 but the surrogates
+// and U+FFFE/U+FFFF; in UTF-8 only the C0 controls and the encodings of
+// U+FFFE and U+FFFF need looking at.
+bool IsDisallowedControl(unsigned char byte) { return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r'; }
+
+}  // namespace
+
+bool IsVoidElement(std::string_view name) {
+  constexpr std::array<std::string_view, 14> kVoid = {"area", "base", "br", "col", "embed", "hr", "img",
+                                                      "input", "link", "meta", "param", "source", "track", "wbr"};
+  for (std::string_view element : kVoid) {
+    if (element.size() != name.size()) continue;
+    bool same = true;
+    for (std::size_t i = 0; i < name.size() && same; ++i) {
+      char c = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a') : name[i];
+      same = c == element[i];
+    }
+    if (same) return true;
+  }
+  return false;
+}
+
+void AppendEscapedXml(std::string_view text, bool attribute, std::string& out) {
+  out.reserve(out.size() + text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    auto byte = static_cast<unsigned char>(c);
+    if (IsDisallowedControl(byte)) continue;
+    if (byte == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBF &&
+        (static_cast<unsigned char>(text[i + 2]) & 0xFE) == 0xBE) {
+      i += 2;
+      continue;
+    }
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"':
+        if (attribute) {
+          out += "&quot;";
+        } else {
+          out += c;
+        }
+        break;
+      case '\n':
+      case '\r':
+      case '\t':
+        if (attribute) {
+          out += byte == '\n' ? "&#10;" : byte == '\r' ? "&#13;" : "&#9;";
+        } else {
+          out += c;
+        }
+        break;
+      default: out += c;
+    }
+  }
+}
+
+CHtmlWriter::CHtmlWriter(bool indent) : indent_(indent) {}
+CHtmlWriter::~CHtmlWriter() = default;
+
+void CHtmlWriter::OutputToFile(const std::filesystem::path& path) {
+  try {
+    file_.emplace(path);
+  } catch (const std::system_error& error) {
+    throw HtmlError(WeblineText(kCannotCreateOutputFile, path.string()) + ": " + error.code().message());
+  }
+  file_path_ = path;
+  stream_ = nullptr;
+}
+
+void CHtmlWriter::OutputToStream(std::ostream& stream) {
+  stream_ = &stream;
+  file_.reset();
+}
+
+void CHtmlWriter::Emit(std::string_view bytes) {
+  wrote_anything_ = true;
+  try {
+    if (file_) {
+      file_->Write(bytes);
+    } else if (stream_ != nullptr) {
+      stream_->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+      if (!*stream_) throw std::system_error(std::make_error_code(std::errc::io_error));
+    } else {
+      text_.append(bytes);
+    }
+  } catch (const std::system_error&) {
+    throw HtmlError(WeblineText(kUnexpectedOutputError));
+  }
+}
+
+void CHtmlWriter::StartDocument() {}
+
+void CHtmlWriter::EndDocument() {
+  if (start_tag_open_) CloseStartTag();
+  if (!open_.empty()) throw HtmlError(WeblineText(kUnexpectedOutputError));
+  if (indent_ && wrote_anything_) Emit("\n");
+  if (file_) {
+    try {
+      file_->Commit(true);
+    } catch (const std::system_error& error) {
+      throw HtmlError(WeblineText(kCannotCreateOutputFile, file_path_.string()) + ": " + error.code().message());
+    }
+    file_.reset();
+  }
+  if (stream_ != nullptr) stream_->flush();
+}
+
+void CHtmlWriter::NewLine(std::size_t depth) {
+  if (!indent_ || !wrote_anything_) return;
+  std::string line = "\n";
+  line.append(depth * 2, ' ');
+  Emit(line);
+}
+
+void CHtmlWriter::MarkContent(bool is_text) {
+  if (open_.empty()) return;
+  if (is_text) {
+    open_.back().has_text = true;
+  } else {
+    open_.back().has_children = true;
+  }
+}
+
+void CHtmlWriter::CloseStartTag() {
+  Emit(">");
+  start_tag_open_ = false;
+}
+
+void CHtmlWriter::StartElement(std::string_view name) {
+  BeginElement(name);
+  StartElementWithAttributes();
+}
+
+void CHtmlWriter::BeginElement(std::string_view name) {
+  pending_name_ = name;
+  attributes_.clear();
+}
+
+void CHtmlWriter::ClearAttributes() { attributes_.clear(); }
+
+void CHtmlWriter::AddAttribute(std::string_view name, std::string_view value) {
+  if (attributes_.size() >= kMaxAttributes) throw HtmlError(WeblineText(kUnexpectedOutputError));
+  attributes_.push_back({std::string(name), std::string(value)});
+}
+
+void CHtmlWriter::AddAttribute(std::string_view name, std::int64_t value) {
+  AddAttribute(name, std::to_string(value));
+}
+
+void CHtmlWriter::StartElementWithAttributes() {
+  if (start_tag_open_) CloseStartTag();
+  // Indentation only goes where it cannot change text: between elements of
+  // an element that holds no text of its own.
+  bool parent_has_text = !open_.empty() && open_.back().has_text;
+  if (!parent_has_text) NewLine(open_.size());
+  MarkContent(false);
+  std::string tag = "<" + pending_name_;
+  for (const HtmlAttribute& attribute : attributes_) {
+    tag += ' ';
+    tag += attribute.name;
+    tag += "=\"";
+    AppendEscapedXml(attribute.value, true, tag);
+    tag += '"';
+  }
+  attributes_.clear();
+  if (IsVoidElement(pending_name_)) {
+    tag += " />";
+    Emit(tag);
+    open_.push_back({pending_name_, false, false});
+    return;
+  }
+  Emit(tag);
+  open_.push_back({pending_name_, false, false});
+  start_tag_open_ = true;
+}
+
+void CHtmlWriter::EndElement(std::string_view name) {
+  if (open_.empty() || open_.back().name != name) throw HtmlError(WeblineText(kUnexpectedOutputError));
+  OpenElement element = std::move(open_.back());
+  open_.pop_back();
+  if (IsVoidElement(element.name)) return;
+  if (start_tag_open_) CloseStartTag();
+  if (element.has_children && !element.has_text) NewLine(open_.size());
+  Emit("</" + element.name + ">");
+}
+
+void CHtmlWriter::Text(std::string_view text, bool raw, bool nbsp_if_empty) {
+  if (start_tag_open_) CloseStartTag();
+  if (text.empty() && nbsp_if_empty) text = "\u00A0";
+  if (text.empty()) return;
+  MarkContent(true);
+  if (raw) {
+    Emit(text);
+    return;
+  }
+  std::string escaped;
+  AppendEscapedXml(text, false, escaped);
+  Emit(escaped);
+}
+
+void CHtmlWriter::Comment(std::string_view text) {
+  if (start_tag_open_) CloseStartTag();
+  MarkContent(true);
+  std::string comment = "<!--";
+  // "--" may not stand inside a comment.
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    comment += text[i];
+    if (text[i] == '-' && (i + 1 == text.size() || text[i + 1] == '-')) comment += ' ';
+  }
+  comment += "-->";
+  Emit(comment);
+}
+
+void CHtmlWriter::LineBreak() {
+  StartElement("br");
+  EndElement("br");
+}
+
+}  // namespace tabulo::html
