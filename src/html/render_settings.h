@@ -5,6 +5,7 @@
 
 #include "frame/export_properties.h"
 #include "platform/hresult.h"
+#include "tables/render_context.h"
 
 namespace tabulo::html {
 
@@ -41,8 +42,10 @@ inline constexpr std::int32_t kVariablePreview = -2;
 }  // namespace chart_type
 
 // Everything a render reads, in the order the renderer has always kept it,
-// then the working fields that one render fills in.
-struct CRenderSettings {
+// then the working fields that one render fills in. The label switches, the
+// Include* switches, HorizontalSideAxis and the document's image location and
+// locale live in the part the table model reads.
+struct CRenderSettings : tables::RenderContext {
   std::int32_t chart_cell_item = 0;
   std::int32_t chart_category_elements = 0;
   std::string chart_image_location;
@@ -60,7 +63,6 @@ struct CRenderSettings {
   bool display_title = false;
   bool embed_css = false;
   bool format_percentage_axes = false;
-  bool horizontal_side_axis = false;
   bool include_element_ids = false;
   bool include_toc = false;
   bool interactive = false;
@@ -69,13 +71,8 @@ struct CRenderSettings {
   bool overwrite_output = false;
   std::int32_t presentation_style = 0;
   bool printing_page_break = false;
-  bool use_element_labels = false;
-  bool use_formatted_labels = false;
   bool use_styles = false;
-  bool use_variable_labels = false;
   std::string css_location;
-  bool include_categories = false;
-  bool include_cell_values = false;
   bool include_title_block = false;
   bool indent_output = false;
   bool output_body_only = false;
@@ -83,8 +80,6 @@ struct CRenderSettings {
 
   std::string files_folder_path;
   std::string files_folder_name;
-  std::string image_location;
-  std::int32_t locale_id = 0;
   std::string stylesheet_text;
 };
 
