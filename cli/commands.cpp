@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "catalog.h"
+#include "html/renderer.h"
 #include "platform/error_info.h"
 #include "platform/system_text.h"
 #include "terminal_prompter.h"
@@ -82,6 +83,15 @@ std::string SinglePropertyXml(std::string_view name, std::string_view value) {
          "</value></property></properties>";
 }
 
+// NAME=VALUE split at the first "="; a missing name is a usage error.
+std::pair<std::string_view, std::string_view> SplitSetting(std::string_view setting) {
+  std::size_t equals = setting.find('=');
+  if (equals == std::string_view::npos || equals == 0) {
+    Fail("a setting must read NAME=VALUE: '" + std::string(setting) + "'", kExitUsage);
+  }
+  return {setting.substr(0, equals), setting.substr(equals + 1)};
+}
+
 void PutProperty(frame::IExport& component, std::string_view name, std::string_view value) {
   Check(component.put_PropertiesXml(SinglePropertyXml(name, value).c_str()));
 }
@@ -90,12 +100,8 @@ void ApplySettings(frame::IExport& component, const SettingsOptions& options) {
   if (options.properties_file) Check(component.put_PropertiesXml(ReadAll(*options.properties_file).c_str()));
   if (options.interactive) PutProperty(component, "Interactive", "-1");
   for (const std::string& setting : options.settings) {
-    std::size_t equals = setting.find('=');
-    if (equals == std::string::npos || equals == 0) {
-      Fail("a setting must read NAME=VALUE: '" + setting + "'", kExitUsage);
-    }
-    PutProperty(component, std::string_view(setting).substr(0, equals),
-                std::string_view(setting).substr(equals + 1));
+    auto [name, value] = SplitSetting(setting);
+    PutProperty(component, name, value);
   }
   if (options.destination) PutProperty(component, "Destination", *options.destination);
 }
@@ -122,6 +128,28 @@ std::function<void(std::size_t, std::size_t)> TerminalProgress() {
 }
 
 }  // namespace
+
+int RunRender(const RenderOptions& options) {
+  try {
+    html::CRenderer renderer;
+    Check(renderer.CreationResult());
+    for (const std::string& setting : options.settings) {
+      auto [name, value] = SplitSetting(setting);
+      std::int32_t dispid = 0;
+      if (platform::Failed(renderer.GetIDOfName(name, &dispid))) {
+        Fail("the renderer has no property '" + std::string(name) + "'", kExitUsage);
+      }
+      Check(renderer.PutProperty(dispid, platform::Variant::FromString(std::string(value))));
+    }
+    std::string tables = ReadAll(options.tables_file);
+    html::RenderOutput output = &std::cout;
+    if (options.output) output = std::filesystem::path(*options.output);
+    Check(renderer.Render(tables, output, nullptr));
+    return kExitOk;
+  } catch (const CommandFailed& failure) {
+    return failure.exit_code;
+  }
+}
 
 int RunExport(const SettingsOptions& options, const std::string& tables_file) {
   try {

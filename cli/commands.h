@@ -20,7 +20,16 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
+struct RenderOptions {
+  std::string tables_file;
+  std::vector<std::string> settings;  // NAME=VALUE, the renderer's property names
+  std::optional<std::string> output;
+};
+
 int RunExport(const SettingsOptions& options, const std::string& tables_file);
+// Drives the HTML renderer directly: the page goes to the output file or to
+// standard output.
+int RunRender(const RenderOptions& options);
 int RunProperties(const SettingsOptions& options);
 
 }  // namespace tabulo::cli

@@ -35,6 +35,14 @@ int main(int argc, char** argv) {
       app.add_subcommand("properties", "print a component's properties XML after the puts");
   AddSettingsOptions(*properties_command, properties_options);
 
+  RenderOptions render_options;
+  CLI::App* render_command = app.add_subcommand("render", "render a Tables XML document as an HTML page");
+  render_command->add_option("TABLES_XML", render_options.tables_file, "the Tables XML file, or - for standard input")
+      ->required();
+  render_command->add_option("-s,--set", render_options.settings,
+                             "set one renderer property as NAME=VALUE (repeatable)");
+  render_command->add_option("-o,--output", render_options.output, "the page file (default: standard output)");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -43,5 +51,6 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   if (export_command->parsed()) return RunExport(export_options, tables_file);
+  if (render_command->parsed()) return RunRender(render_options);
   return RunProperties(properties_options);
 }

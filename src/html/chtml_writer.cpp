@@ -27,8 +27,9 @@ bool IsDisallowedControl(unsigned char byte) { return byte < 0x20 && byte != '\t
 }  // namespace
 
 bool IsVoidElement(std::string_view name) {
-  constexpr std::array<std::string_view, 14> kVoid = {"area", "base", "br", "col", "embed", "hr", "img",
-                                                      "input", "link", "meta", "param", "source", "track", "wbr"};
+  constexpr std::array<std::string_view, 15> kVoid = {"area", "base",  "br",    "col",    "embed",
+                                                      "frame", "hr",   "img",   "input",  "link",
+                                                      "meta",  "param", "source", "track", "wbr"};
   for (std::string_view element : kVoid) {
     if (element.size() != name.size()) continue;
     bool same = true;

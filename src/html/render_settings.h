@@ -78,9 +78,7 @@ struct CRenderSettings : tables::RenderContext {
   bool output_body_only = false;
   std::string table_name;
 
-  std::string files_folder_path;
-  std::string files_folder_name;
-  std::string stylesheet_text;
+  std::string stylesheet_text;  // embedded in each page's head
 };
 
 // Reads an export's properties into the settings. Renderer-only settings
