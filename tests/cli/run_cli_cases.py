@@ -159,7 +159,22 @@ def main():
             result.returncode == 1 and result.stderr ==
             "tabulo: The folder '" + r.path("missing") + "' does not exist or is not accessible\n", result.stderr)
 
-    for component, name in (("html", "HTML"), ("word", "Microsoft Word"), ("powerpoint", "Microsoft PowerPoint"),
+    page = r.path("page.htm")
+    result = r.run("export", "html", tables, "-o", page)
+    r.check("the html export writes a well-formed page and the logo beside it",
+            result.returncode == 0 and result.stdout == page + "\n" and xmllint_accepts(open(page).read(), r.work)
+            and open(r.path("logo.png"), "rb").read(8) == b"\x89PNG\r\n\x1a\n", result.stderr)
+    result = r.run("export", "html", tables, "-o", r.path("charts.htm"), "-s", "DisplayOption=Chart Only")
+    r.check("chart only fails without a chart engine",
+            result.returncode == 1 and "Charting requires" in result.stderr
+            and not os.path.exists(r.path("charts.htm")), result.stderr)
+    broken = r.write("broken.xml", "<Document><Tables><Table Name='T'><Axes></Tables></Document>")
+    result = r.run("export", "html", broken, "-o", r.path("broken.htm"))
+    r.check("a Tables XML that does not parse writes no page",
+            result.returncode == 1 and "An error occurred while parsing the Tables XML: " in result.stderr
+            and not os.path.exists(r.path("broken.htm")), result.stderr)
+
+    for component, name in (("word", "Microsoft Word"), ("powerpoint", "Microsoft PowerPoint"),
                             ("excel", "Microsoft Excel")):
         target = r.path("not-written-" + component)
         result = r.run("export", component, tables, "-o", target)
