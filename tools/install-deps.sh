@@ -9,6 +9,8 @@ packages=(
   libxml2-dev libcli11-dev libcairo2-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev libxml2-utils python3 time
+  # the browser that checks the HTML pages, and the fonts the pages ask for
+  chromium fonts-liberation2
 )
 
 run() {
