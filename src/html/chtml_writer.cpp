@@ -42,40 +42,47 @@ bool IsVoidElement(std::string_view name) {
   return false;
 }
 
+namespace {
+
+// Bytes that need a look: markup characters, quotes, controls and the lead
+// byte of U+FFFE/U+FFFF.
+constexpr bool NeedsCare(unsigned char byte) {
+  return byte < 0x20 || byte == '&' || byte == '<' || byte == '>' || byte == '"' || byte == 0xEF;
+}
+
+}  // namespace
+
 void AppendEscapedXml(std::string_view text, bool attribute, std::string& out) {
   out.reserve(out.size() + text.size());
+  std::size_t plain_start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    auto byte = static_cast<unsigned char>(c);
+    auto byte = static_cast<unsigned char>(text[i]);
+    if (!NeedsCare(byte)) continue;
+    out.append(text, plain_start, i - plain_start);
+    plain_start = i + 1;
     if (IsDisallowedControl(byte)) continue;
-    if (byte == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBF &&
-        (static_cast<unsigned char>(text[i + 2]) & 0xFE) == 0xBE) {
-      i += 2;
+    if (byte == 0xEF) {
+      if (i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBF &&
+          (static_cast<unsigned char>(text[i + 2]) & 0xFE) == 0xBE) {
+        i += 2;
+        plain_start = i + 1;
+      } else {
+        plain_start = i;
+      }
       continue;
     }
-    switch (c) {
+    switch (byte) {
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;
-      case '"':
-        if (attribute) {
-          out += "&quot;";
-        } else {
-          out += c;
-        }
-        break;
-      case '\n':
-      case '\r':
-      case '\t':
-        if (attribute) {
-          out += byte == '\n' ? "&#10;" : byte == '\r' ? "&#13;" : "&#9;";
-        } else {
-          out += c;
-        }
-        break;
-      default: out += c;
+      case '"': out += attribute ? "&quot;" : "\""; break;
+      case '\n': out += attribute ? "&#10;" : "\n"; break;
+      case '\r': out += attribute ? "&#13;" : "\r"; break;
+      case '\t': out += attribute ? "&#9;" : "\t"; break;
+      default: break;
     }
   }
+  out.append(text, plain_start, text.size() - plain_start);
 }
 
 CHtmlWriter::CHtmlWriter(bool indent) : indent_(indent) {}
@@ -98,18 +105,26 @@ void CHtmlWriter::OutputToStream(std::ostream& stream) {
 
 void CHtmlWriter::Emit(std::string_view bytes) {
   wrote_anything_ = true;
+  text_.append(bytes);
+  // A page for a file or a stream is handed on in large pieces.
+  constexpr std::size_t kFlushSize = 1 << 20;
+  if ((file_ || stream_ != nullptr) && text_.size() >= kFlushSize) Flush();
+}
+
+void CHtmlWriter::Flush() {
   try {
     if (file_) {
-      file_->Write(bytes);
+      file_->Write(text_);
     } else if (stream_ != nullptr) {
-      stream_->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+      stream_->write(text_.data(), static_cast<std::streamsize>(text_.size()));
       if (!*stream_) throw std::system_error(std::make_error_code(std::errc::io_error));
     } else {
-      text_.append(bytes);
+      return;
     }
   } catch (const std::system_error&) {
     throw HtmlError(WeblineText(kUnexpectedOutputError));
   }
+  text_.clear();
 }
 
 void CHtmlWriter::StartDocument() {}
@@ -118,6 +133,7 @@ void CHtmlWriter::EndDocument() {
   if (start_tag_open_) CloseStartTag();
   if (!open_.empty()) throw HtmlError(WeblineText(kUnexpectedOutputError));
   if (indent_ && wrote_anything_) Emit("\n");
+  Flush();
   if (file_) {
     try {
       file_->Commit(true);
@@ -131,9 +147,8 @@ void CHtmlWriter::EndDocument() {
 
 void CHtmlWriter::NewLine(std::size_t depth) {
   if (!indent_ || !wrote_anything_) return;
-  std::string line = "\n";
-  line.append(depth * 2, ' ');
-  Emit(line);
+  text_ += '\n';
+  text_.append(depth * 2, ' ');
 }
 
 void CHtmlWriter::MarkContent(bool is_text) {
@@ -178,23 +193,23 @@ void CHtmlWriter::StartElementWithAttributes() {
   bool parent_has_text = !open_.empty() && open_.back().has_text;
   if (!parent_has_text) NewLine(open_.size());
   MarkContent(false);
-  std::string tag = "<" + pending_name_;
+  wrote_anything_ = true;
+  text_ += '<';
+  text_ += pending_name_;
   for (const HtmlAttribute& attribute : attributes_) {
-    tag += ' ';
-    tag += attribute.name;
-    tag += "=\"";
-    AppendEscapedXml(attribute.value, true, tag);
-    tag += '"';
+    text_ += ' ';
+    text_ += attribute.name;
+    text_ += "=\"";
+    AppendEscapedXml(attribute.value, true, text_);
+    text_ += '"';
   }
   attributes_.clear();
+  open_.push_back({pending_name_, false, false});
   if (IsVoidElement(pending_name_)) {
-    tag += " />";
-    Emit(tag);
-    open_.push_back({pending_name_, false, false});
+    Emit(" />");
     return;
   }
-  Emit(tag);
-  open_.push_back({pending_name_, false, false});
+  Emit("");
   start_tag_open_ = true;
 }
 

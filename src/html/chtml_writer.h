@@ -44,7 +44,7 @@ class CHtmlWriter {
   // Where the page goes; without a call it is kept as a string.
   void OutputToFile(const std::filesystem::path& path);
   void OutputToStream(std::ostream& stream);
-  // The page written so far, when it is kept as a string.
+  // The page, when it is kept as a string.
   const std::string& Output() const { return text_; }
 
   void StartDocument();
@@ -75,6 +75,7 @@ class CHtmlWriter {
   void CloseStartTag();
   void NewLine(std::size_t depth);
   void Emit(std::string_view bytes);
+  void Flush();
   void MarkContent(bool is_text);
 
   bool indent_;

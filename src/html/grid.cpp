@@ -36,8 +36,14 @@ struct GridContext {
 
 bool Visible(const CHeading& heading) { return heading.IsShown() && heading.GetSpan() != 0; }
 
+// Ids are written only with IncludeElementIDs; without, nothing is built.
+std::string IdOf(const GridContext& grid, const CHeading* heading, std::string_view prefix = {}) {
+  if (!grid.settings.include_element_ids || heading == nullptr) return {};
+  return std::string(prefix) + IdPath(*heading);
+}
+
 void RenderTop(const GridContext& grid, const CHeading& heading) {
-  std::string id = IdPath(heading);
+  std::string id = IdOf(grid, &heading);
   if (heading.AsAxisHeading() != nullptr) {
     grid.Cell({heading.GetDisplayText(), heading.GetSpan(), 1, "Axis AxisLabelTop", id, nullptr, cell_flags::kHeading});
     return;
@@ -100,7 +106,7 @@ std::string ValueClass(const GridContext& grid, std::size_t item, const CElement
 
 void RenderCellLines(const GridContext& grid, const CElementHeading* side_leaf, tables::CRow values) {
   const std::vector<CElementHeading*>& top_leaves = grid.table.TopLeaves();
-  std::string side_path = side_leaf != nullptr ? IdPath(*side_leaf) : std::string();
+  std::string side_path = IdOf(grid, side_leaf);
   for (std::size_t item = 0; item < grid.cell_items; ++item) {
     if (item > 0) grid.StartRow();
     std::string_view item_name = tables::CellItemTypeName((*grid.table.CellItems())[item].Type());
@@ -109,8 +115,8 @@ void RenderCellLines(const GridContext& grid, const CElementHeading* side_leaf, 
       const CElementHeading* top_leaf = leaf < top_leaves.size() ? top_leaves[leaf] : nullptr;
       if (top_leaf != nullptr && !Visible(*top_leaf)) continue;
       std::string css = ValueClass(grid, item, top_leaf, side_leaf);
-      std::string id = (top_leaf != nullptr ? IdPath(*top_leaf) : std::string()) + "*" + side_path + "*" +
-                       std::string(item_name);
+      std::string id;
+      if (grid.settings.include_element_ids) id = IdOf(grid, top_leaf) + "*" + side_path + "*" + std::string(item_name);
       grid.Cell({values[position], 1, 1, css, id, nullptr, cell_flags::kValue});
     }
     grid.EndRow();
@@ -119,7 +125,7 @@ void RenderCellLines(const GridContext& grid, const CElementHeading* side_leaf, 
 
 // Writes a side heading; true when a new row is due after it.
 bool RenderSide(const GridContext& grid, const CHeading& heading) {
-  std::string id = "*" + IdPath(heading);
+  std::string id = IdOf(grid, &heading, "*");
   if (const CElementHeading* element = heading.AsElementHeading()) {
     if (!element->IsShown()) return false;
     int colspan = element->IsLeaf() ? grid.side_levels - element->GetDepth() : 1;

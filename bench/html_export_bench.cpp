@@ -1,0 +1,59 @@
+// HTML export of a large Tables XML against a SAX pass over the same text
+// that does nothing, in one run. The document is named by TABULO_BENCH_INPUT.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+
+#include "html/renderer.h"
+#include "xml/sax_reader.h"
+
+namespace {
+
+const std::string& Input() {
+  static const std::string text = [] {
+    const char* path = std::getenv("TABULO_BENCH_INPUT");
+    if (path == nullptr) throw std::runtime_error("TABULO_BENCH_INPUT names no file");
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  }();
+  return text;
+}
+
+class IgnoreEvents final : public tabulo::xml::SaxHandler {
+ public:
+  void StartElement(std::string_view, const tabulo::xml::Attributes&) override {}
+  void EndElement(std::string_view) override {}
+  void Characters(std::string_view) override {}
+};
+
+void BM_SaxPass(benchmark::State& state) {
+  const std::string& text = Input();
+  IgnoreEvents ignore;
+  for (auto _ : state) tabulo::xml::ParseSax(text, ignore);
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+
+void BM_HtmlExport(benchmark::State& state) {
+  const std::string& text = Input();
+  std::filesystem::path page = std::filesystem::temp_directory_path() / "tabulo-bench-page.htm";
+  tabulo::html::CRenderer renderer;
+  for (auto _ : state) {
+    if (tabulo::platform::Failed(renderer.Render(text, page, nullptr))) state.SkipWithError("render failed");
+  }
+  std::filesystem::remove(page);
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+
+BENCHMARK(BM_SaxPass)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_HtmlExport)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
