@@ -4,7 +4,6 @@
 // row per side leaf with a value per top leaf and cell item.
 
 #include <CLI/CLI.hpp>
-
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -29,12 +28,27 @@ struct Options {
 };
 
 constexpr std::string_view kCellItemTypes[] = {"Count", "ColPercent", "RowPercent", "Mean", "StdDev"};
-constexpr std::string_view kAnnotationPositions[] = {"TitleHeader",  "LeftHeader", "CenterHeader",
+constexpr std::string_view kAnnotationPositions[] = {"TitleHeader",  "LeftHeader",  "CenterHeader",
                                                      "RightHeader",  "TitleFooter", "LeftFooter",
                                                      "CenterFooter", "RightFooter"};
-constexpr std::string_view kLabels[] = {"Very satisfied", "Fairly satisfied", "Neither", "Fairly dissatisfied",
-                                        "Very dissatisfied", "Don't know", "North", "South", "East", "West",
-                                        "18-24", "25-34", "35-44", "45-54", "55-64", "65+", "Male", "Female"};
+constexpr std::string_view kLabels[] = {"Very satisfied",
+                                        "Fairly satisfied",
+                                        "Neither",
+                                        "Fairly dissatisfied",
+                                        "Very dissatisfied",
+                                        "Don't know",
+                                        "North",
+                                        "South",
+                                        "East",
+                                        "West",
+                                        "18-24",
+                                        "25-34",
+                                        "35-44",
+                                        "45-54",
+                                        "55-64",
+                                        "65+",
+                                        "Male",
+                                        "Female"};
 
 struct Element {
   Element(std::string name_, std::string label_, std::string_view type_ = "Category", bool hidden_ = false)
@@ -107,7 +121,8 @@ class Writer {
 
   void Table(int index, const Options& options) {
     bool populated = index % 7 != 6;
-    AxisShape top{false, options.variables, options.nesting, options.elements, index % 3 == 0, index % 4 == 1};
+    AxisShape top{false,          options.variables, options.nesting, options.elements,
+                  index % 3 == 0, index % 4 == 1};
     AxisShape side{true, options.variables, options.nesting, options.elements, false, index % 5 == 2};
     out_ += "    <Table Name=\"T" + std::to_string(index + 1) + "\" Description=\"Table " +
             std::to_string(index + 1) + ": satisfaction by region and age\" Base=\"All respondents\"" +
@@ -153,8 +168,9 @@ class Writer {
   void Variable(const AxisShape& shape, int variable, int level, long instances, int depth) {
     std::vector<Element> elements = shape.ElementsAt(level, variable);
     Indent(depth);
-    out_ += "<Axis Name=\"" + VariableName(variable, level) + "\" Label=\"Question " + std::to_string(variable + 1) +
-            (level > 0 ? " (level " + std::to_string(level + 1) + ")" : "") + "\">\n";
+    out_ += "<Axis Name=\"" + VariableName(variable, level) + "\" Label=\"Question " +
+            std::to_string(variable + 1) + (level > 0 ? " (level " + std::to_string(level + 1) + ")" : "") +
+            "\">\n";
     Indent(depth + 2);
     out_ += "<Elements>";
     for (const Element& element : elements) ElementXml(element);
@@ -197,7 +213,8 @@ class Writer {
 
   static std::string HeadingId(long column) {
     std::string id;
-    for (long n = column + 1; n > 0; n = (n - 1) / 26) id.insert(id.begin(), static_cast<char>('A' + (n - 1) % 26));
+    for (long n = column + 1; n > 0; n = (n - 1) / 26)
+      id.insert(id.begin(), static_cast<char>('A' + (n - 1) % 26));
     return " HeadingId=\"" + id + "\"";
   }
 
@@ -257,7 +274,8 @@ int main(int argc, char** argv) {
   Options options;
   CLI::App app{"Writes a generated Tables XML document for tests and benchmarks"};
   app.add_option("--tables", options.tables, "number of tables (at least)")->check(CLI::Range(1, 1000000));
-  app.add_option("--variables", options.variables, "concatenated variables per axis")->check(CLI::Range(1, 50));
+  app.add_option("--variables", options.variables, "concatenated variables per axis")
+      ->check(CLI::Range(1, 50));
   app.add_option("--nesting", options.nesting, "levels of nested variables")->check(CLI::Range(1, 5));
   app.add_option("--elements", options.elements, "elements per variable")->check(CLI::Range(2, 100));
   app.add_option("--cell-items", options.cell_items, "cell items per cell")->check(CLI::Range(1, 5));
@@ -268,8 +286,10 @@ int main(int argc, char** argv) {
 
   Writer writer(options.seed);
   std::string& text = writer.Text();
-  text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Document Description=\"Generated survey\" LocaleId=\"1033\">\n"
-         "  <DataSet Description=\"Generated data set\"/>\n  <Tables>\n";
+  text =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Document Description=\"Generated survey\" "
+      "LocaleId=\"1033\">\n"
+      "  <DataSet Description=\"Generated data set\"/>\n  <Tables>\n";
   const double target = options.target_mb * 1024 * 1024;
   for (int index = 0; index < options.tables || static_cast<double>(text.size()) < target; ++index) {
     writer.Table(index, options);

@@ -1,5 +1,4 @@
 #include <CLI/CLI.hpp>
-
 #include <iostream>
 
 #include "commands.h"
@@ -37,11 +36,13 @@ int main(int argc, char** argv) {
 
   RenderOptions render_options;
   CLI::App* render_command = app.add_subcommand("render", "render a Tables XML document as an HTML page");
-  render_command->add_option("TABLES_XML", render_options.tables_file, "the Tables XML file, or - for standard input")
+  render_command
+      ->add_option("TABLES_XML", render_options.tables_file, "the Tables XML file, or - for standard input")
       ->required();
   render_command->add_option("-s,--set", render_options.settings,
                              "set one renderer property as NAME=VALUE (repeatable)");
-  render_command->add_option("-o,--output", render_options.output, "the page file (default: standard output)");
+  render_command->add_option("-o,--output", render_options.output,
+                             "the page file (default: standard output)");
 
   try {
     app.parse(argc, argv);

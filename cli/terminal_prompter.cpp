@@ -43,7 +43,8 @@ BoxAnswer TerminalPrompter::Show(std::string_view caption, std::string_view text
   std::string line;
   if (!std::getline(terminal, line)) return platform::SafeAnswer(style);
   if (choice.accept == '\0') return choice.positive;
-  bool accepted = !line.empty() && (line.front() == choice.accept || line.front() == choice.accept - 'a' + 'A');
+  bool accepted =
+      !line.empty() && (line.front() == choice.accept || line.front() == choice.accept - 'a' + 'A');
   return accepted ? choice.positive : choice.negative;
 }
 

@@ -53,7 +53,8 @@ HRESULT CheckCharting(frame::CExport& component) {
   return component.Properties().SetString("DisplayOption", "Table Only");
 }
 
-HRESULT WriteBesidePage(frame::CExport& component, const std::filesystem::path& path, std::string_view bytes) {
+HRESULT WriteBesidePage(frame::CExport& component, const std::filesystem::path& path,
+                        std::string_view bytes) {
   switch (WriteNewFile(path, bytes)) {
     case NewFileResult::kWritten:
     case NewFileResult::kAlreadyThere:
@@ -87,7 +88,8 @@ class WeblineStage final : public frame::ExportStage {
     if (!css_folder.empty() && !custom_css.empty()) {
       std::filesystem::path custom = std::filesystem::path(css_folder) / custom_css;
       std::error_code ignored;
-      settings.css_location = std::filesystem::is_regular_file(custom, ignored) ? custom.string() : std::string();
+      settings.css_location =
+          std::filesystem::is_regular_file(custom, ignored) ? custom.string() : std::string();
     }
 
     std::string stylesheet_name;

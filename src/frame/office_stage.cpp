@@ -15,8 +15,8 @@ namespace {
 
 constexpr std::string_view kLogicBoxCaption = "Tabulo Export";
 
-std::optional<OfficeLogicError> RunLogic(OfficeDocument& document, CExport& component,
-                                         std::string tables_xml, std::string properties_xml) {
+std::optional<OfficeLogicError> RunLogic(OfficeDocument& document, CExport& component, std::string tables_xml,
+                                         std::string properties_xml) {
   try {
     document.Run(component, tables_xml, properties_xml);
   } catch (const OfficeLogicError& error) {
@@ -62,8 +62,8 @@ platform::HRESULT OfficeStage::Run(CExport& component, std::string_view tables_x
   std::filesystem::path saved;
   try {
     saved = !destination.empty() ? std::filesystem::path(destination)
-            : launch            ? UnsavedDocumentPath(settings_.file_name)
-                                : std::filesystem::path();
+            : launch             ? UnsavedDocumentPath(settings_.file_name)
+                                 : std::filesystem::path();
     if (!saved.empty()) document->Save(saved);
   } catch (const std::exception& error) {
     if (!failure) {

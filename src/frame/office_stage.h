@@ -34,8 +34,8 @@ class OfficeDocument {
 
 struct OfficeStageSettings {
   std::function<std::unique_ptr<OfficeDocument>()> new_document;
-  int logic_failed_id;      // "Export script failed" in the component's table
-  int save_failed_id;       // "Unable to save the export to '%1!s!'"
+  int logic_failed_id;         // "Export script failed" in the component's table
+  int save_failed_id;          // "Unable to save the export to '%1!s!'"
   std::string_view file_name;  // used when a document must be shown unsaved
 };
 
@@ -46,8 +46,7 @@ struct OfficeStageSettings {
 class OfficeStage final : public ExportStage {
  public:
   explicit OfficeStage(OfficeStageSettings settings) : settings_(std::move(settings)) {}
-  platform::HRESULT Run(CExport& component, std::string_view tables_xml,
-                        platform::Variant* result) override;
+  platform::HRESULT Run(CExport& component, std::string_view tables_xml, platform::Variant* result) override;
 
  private:
   OfficeStageSettings settings_;

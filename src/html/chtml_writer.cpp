@@ -22,13 +22,15 @@ std::string WeblineText(int id, const Inserts&... inserts) {
 // XML 1.0 allows tab, LF, CR and everything from U+0020 but the surrogates
 // and U+FFFE/U+FFFF; in UTF-8 only the C0 controls and the encodings of
 // U+FFFE and U+FFFF need looking at.
-bool IsDisallowedControl(unsigned char byte) { return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r'; }
+bool IsDisallowedControl(unsigned char byte) {
+  return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
+}
 
 }  // namespace
 
 bool IsVoidElement(std::string_view name) {
-  constexpr std::array<std::string_view, 15> kVoid = {"area", "base",  "br",    "col",    "embed",
-                                                      "frame", "hr",   "img",   "input",  "link",
+  constexpr std::array<std::string_view, 15> kVoid = {"area",  "base",  "br",     "col",   "embed",
+                                                      "frame", "hr",    "img",    "input", "link",
                                                       "meta",  "param", "source", "track", "wbr"};
   for (std::string_view element : kVoid) {
     if (element.size() != name.size()) continue;
@@ -72,14 +74,29 @@ void AppendEscapedXml(std::string_view text, bool attribute, std::string& out) {
       continue;
     }
     switch (byte) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += attribute ? "&quot;" : "\""; break;
-      case '\n': out += attribute ? "&#10;" : "\n"; break;
-      case '\r': out += attribute ? "&#13;" : "\r"; break;
-      case '\t': out += attribute ? "&#9;" : "\t"; break;
-      default: break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += attribute ? "&quot;" : "\"";
+        break;
+      case '\n':
+        out += attribute ? "&#10;" : "\n";
+        break;
+      case '\r':
+        out += attribute ? "&#13;" : "\r";
+        break;
+      case '\t':
+        out += attribute ? "&#9;" : "\t";
+        break;
+      default:
+        break;
     }
   }
   out.append(text, plain_start, text.size() - plain_start);
@@ -138,7 +155,8 @@ void CHtmlWriter::EndDocument() {
     try {
       file_->Commit(true);
     } catch (const std::system_error& error) {
-      throw HtmlError(WeblineText(kCannotCreateOutputFile, file_path_.string()) + ": " + error.code().message());
+      throw HtmlError(WeblineText(kCannotCreateOutputFile, file_path_.string()) + ": " +
+                      error.code().message());
     }
     file_.reset();
   }

@@ -53,7 +53,8 @@ DocumentAssembly::DocumentAssembly(tables::CDocument& document, const CRenderSet
     : document_(document),
       settings_(settings),
       files_folder_(FilesFolderOf(settings.destination)),
-      page_names_(document.Tables() != nullptr ? TablePageNames(*document.Tables()) : std::vector<std::string>{}) {}
+      page_names_(document.Tables() != nullptr ? TablePageNames(*document.Tables())
+                                               : std::vector<std::string>{}) {}
 
 void DocumentAssembly::Render(CHtmlWriter& writer) {
   if (settings_.layout_style == layout_style::kFrameTableOfContents && !settings_.output_body_only) {
@@ -113,8 +114,14 @@ void DocumentAssembly::RenderContent(CHtmlWriter& writer, bool in_files_folder) 
       RenderTables(writer, true);
       return;
     case layout_style::kFrameTableOfContents:
-      Start(writer, "table", {{"width", "1024"}, {"height", "100%"}, {"align", "left"}, {"valign", "top"},
-                              {"border", "0"}, {"cellpadding", "0"}, {"cellspacing", "0"}});
+      Start(writer, "table",
+            {{"width", "1024"},
+             {"height", "100%"},
+             {"align", "left"},
+             {"valign", "top"},
+             {"border", "0"},
+             {"cellpadding", "0"},
+             {"cellspacing", "0"}});
       writer.StartElement("tr");
       Start(writer, "td", {{"align", "left"}, {"valign", "top"}});
       if (settings_.display_title) SurveyHeadings(writer);
@@ -257,7 +264,8 @@ void DocumentAssembly::Head(CHtmlWriter& writer, bool with_stylesheet, bool in_f
 
 void DocumentAssembly::Logo(CHtmlWriter& writer, bool in_files_folder) {
   if (!settings_.display_logo) return;
-  Empty(writer, "img", {{"align", "right"}, {"class", "TableLogo"}, {"src", in_files_folder ? "../logo.png" : "logo.png"}});
+  Empty(writer, "img",
+        {{"align", "right"}, {"class", "TableLogo"}, {"src", in_files_folder ? "../logo.png" : "logo.png"}});
 }
 
 void DocumentAssembly::SurveyHeadings(CHtmlWriter& writer) {

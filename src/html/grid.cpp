@@ -45,7 +45,8 @@ std::string IdOf(const GridContext& grid, const CHeading* heading, std::string_v
 void RenderTop(const GridContext& grid, const CHeading& heading) {
   std::string id = IdOf(grid, &heading);
   if (heading.AsAxisHeading() != nullptr) {
-    grid.Cell({heading.GetDisplayText(), heading.GetSpan(), 1, "Axis AxisLabelTop", id, nullptr, cell_flags::kHeading});
+    grid.Cell({heading.GetDisplayText(), heading.GetSpan(), 1, "Axis AxisLabelTop", id, nullptr,
+               cell_flags::kHeading});
     return;
   }
   const CElementHeading& element = *heading.AsElementHeading();
@@ -59,7 +60,8 @@ void RenderTop(const GridContext& grid, const CHeading& heading) {
 void RenderTopRows(const GridContext& grid) {
   std::vector<const CHeading*> list = HeadingList(*grid.top, grid.settings);
   bool id_row = false;
-  for (const CHeading* heading : list) id_row = id_row || (heading->IsLeaf() && Visible(*heading) && heading->HasHeadingId());
+  for (const CHeading* heading : list)
+    id_row = id_row || (heading->IsLeaf() && Visible(*heading) && heading->HasHeadingId());
   int corner_height = grid.top_levels + (id_row ? 1 : 0);
   for (int level = 0; level < grid.top_levels; ++level) {
     grid.StartRow();
@@ -87,8 +89,8 @@ void RenderTopRows(const GridContext& grid) {
 
 std::string ValueClass(const GridContext& grid, std::size_t item, const CElementHeading* top_leaf,
                        const CElementHeading* side_leaf) {
-  std::string css = grid.cell_items == 1 ? "Cell CellTopBottom CellItem"
-                    : item == 0          ? "Cell CellTop CellItem"
+  std::string css = grid.cell_items == 1          ? "Cell CellTopBottom CellItem"
+                    : item == 0                   ? "Cell CellTop CellItem"
                     : item + 1 == grid.cell_items ? "Cell CellBottom CellItem"
                                                   : "Cell CellMiddle CellItem";
   css += tables::CellItemTypeName((*grid.table.CellItems())[item].Type());
@@ -116,7 +118,8 @@ void RenderCellLines(const GridContext& grid, const CElementHeading* side_leaf, 
       if (top_leaf != nullptr && !Visible(*top_leaf)) continue;
       std::string css = ValueClass(grid, item, top_leaf, side_leaf);
       std::string id;
-      if (grid.settings.include_element_ids) id = IdOf(grid, top_leaf) + "*" + side_path + "*" + std::string(item_name);
+      if (grid.settings.include_element_ids)
+        id = IdOf(grid, top_leaf) + "*" + side_path + "*" + std::string(item_name);
       grid.Cell({values[position], 1, 1, css, id, nullptr, cell_flags::kValue});
     }
     grid.EndRow();
@@ -194,12 +197,16 @@ void RenderGrid(const tables::CTable& table, const CRenderSettings& settings, CH
   int side_levels = side != nullptr ? side->LevelCount() : 0;
   std::size_t cell_items = table.CellItems() != nullptr ? table.CellItems()->size() : 0;
   bool shows_values = table.HasValues() && settings.include_categories && settings.include_cell_values;
-  GridContext grid{table,       settings,
-                   writer,      top,
-                   side,        side_levels,
+  GridContext grid{table,
+                   settings,
+                   writer,
+                   top,
+                   side,
+                   side_levels,
                    top != nullptr ? top->LevelCount() : 0,
                    (top != nullptr ? top->TotalSpan() : 1) + side_levels,
-                   cell_items,  shows_values && cell_items > 0};
+                   cell_items,
+                   shows_values && cell_items > 0};
 
   writer.BeginElement("table");
   writer.AddAttribute("cellpadding", "0");

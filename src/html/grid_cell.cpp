@@ -18,8 +18,9 @@ bool StartsWithHttp(std::string_view text) {
 }
 
 void WriteText(CHtmlWriter& writer, const CRenderSettings& settings, std::string_view text, int flags) {
-  bool raw = (settings.use_formatted_labels && (flags & (cell_flags::kLabel | cell_flags::kNbspIfEmpty)) != 0) ||
-             (flags & cell_flags::kRaw) != 0;
+  bool raw =
+      (settings.use_formatted_labels && (flags & (cell_flags::kLabel | cell_flags::kNbspIfEmpty)) != 0) ||
+      (flags & cell_flags::kRaw) != 0;
   bool nbsp = (flags & cell_flags::kNbspIfEmpty) != 0;
   if (raw) {
     writer.Text(SanitizeMarkup(text), true, nbsp);

@@ -10,10 +10,10 @@ namespace tabulo::html {
 
 // Flags of a grid cell.
 namespace cell_flags {
-inline constexpr int kLabel = 1;         // may carry an id; its text counts as a label
+inline constexpr int kLabel = 1;  // may carry an id; its text counts as a label
 inline constexpr int kNoContent = 2;
-inline constexpr int kNbspIfEmpty = 4;   // an empty text shows one no-break space
-inline constexpr int kRaw = 8;           // the text is markup-safe and written raw
+inline constexpr int kNbspIfEmpty = 4;  // an empty text shows one no-break space
+inline constexpr int kRaw = 8;          // the text is markup-safe and written raw
 inline constexpr int kHeading = kLabel | kNbspIfEmpty;
 inline constexpr int kValue = kLabel | kNbspIfEmpty | kRaw;
 inline constexpr int kAnnotation = kNbspIfEmpty | kRaw;

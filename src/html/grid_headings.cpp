@@ -10,9 +10,11 @@ using tables::CAxisHeading;
 using tables::CElementHeading;
 using tables::CHeading;
 
-void ListVariable(const CAxisHeading& variable, const CRenderSettings& settings, std::vector<const CHeading*>& list);
+void ListVariable(const CAxisHeading& variable, const CRenderSettings& settings,
+                  std::vector<const CHeading*>& list);
 
-void ListElement(const CElementHeading& element, const CRenderSettings& settings, std::vector<const CHeading*>& list) {
+void ListElement(const CElementHeading& element, const CRenderSettings& settings,
+                 std::vector<const CHeading*>& list) {
   if (settings.include_categories) list.push_back(&element);
   for (const CAxisHeading* nested : element.Children()) ListVariable(*nested, settings, list);
   if (const tables::CElementHeadings* members = element.SubElementHeadings()) {
@@ -20,7 +22,8 @@ void ListElement(const CElementHeading& element, const CRenderSettings& settings
   }
 }
 
-void ListVariable(const CAxisHeading& variable, const CRenderSettings& settings, std::vector<const CHeading*>& list) {
+void ListVariable(const CAxisHeading& variable, const CRenderSettings& settings,
+                  std::vector<const CHeading*>& list) {
   list.push_back(&variable);
   const std::vector<CElementHeading*>& elements = variable.Children();
   if (settings.include_categories) {

@@ -27,20 +27,22 @@ bool IsOneOf(std::string_view name, const std::array<std::string_view, N>& names
 }
 
 constexpr std::array<std::string_view, 30> kDroppedElements = {
-    "script", "style",  "iframe", "frame",    "frameset", "object",   "embed",  "applet", "form",   "input",
-    "button", "textarea", "select", "option", "link",     "meta",     "base",   "svg",    "math",   "noscript",
-    "template", "audio", "video", "source",   "track",    "canvas",   "portal", "xml",    "import", "param"};
+    "script", "style",  "iframe", "frame",    "frameset", "object", "embed", "applet",
+    "form",   "input",  "button", "textarea", "select",   "option", "link",  "meta",
+    "base",   "svg",    "math",   "noscript", "template", "audio",  "video", "source",
+    "track",  "canvas", "portal", "xml",      "import",   "param"};
 
 constexpr std::array<std::string_view, 16> kUrlAttributes = {
-    "href",     "src",     "action", "formaction", "background", "lowsrc", "dynsrc",  "poster",
-    "data",     "codebase", "cite",  "longdesc",   "usemap",     "srcset", "profile", "manifest"};
+    "href", "src",      "action", "formaction", "background", "lowsrc", "dynsrc",  "poster",
+    "data", "codebase", "cite",   "longdesc",   "usemap",     "srcset", "profile", "manifest"};
 
 // The scheme of a URL as a browser finds it: blanks and controls anywhere
 // are ignored, letter case does not count.
 bool HasSafeScheme(std::string_view url) {
   std::string compact;
   for (char c : url) {
-    if (static_cast<unsigned char>(c) > 0x20) compact += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (static_cast<unsigned char>(c) > 0x20)
+      compact += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
   std::size_t colon = compact.find(':');
   std::size_t path = compact.find_first_of("/?#");
@@ -56,7 +58,8 @@ bool IsActiveStyle(std::string_view style) {
       compact += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
   }
-  for (std::string_view word : {"expression", "javascript", "vbscript", "behavior", "binding", "url(", "@import"}) {
+  for (std::string_view word :
+       {"expression", "javascript", "vbscript", "behavior", "binding", "url(", "@import"}) {
     if (compact.find(word) != std::string::npos) return true;
   }
   return false;

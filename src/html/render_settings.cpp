@@ -106,7 +106,8 @@ class PropertyReader {
   std::int32_t Structure(std::string_view name, std::int32_t when_true, std::int32_t otherwise) {
     std::string text = Text(name);
     platform::Variant flag;
-    if (platform::Succeeded(platform::ChangeType(platform::Variant::FromString(text), platform::VarType::Bool, flag))) {
+    if (platform::Succeeded(
+            platform::ChangeType(platform::Variant::FromString(text), platform::VarType::Bool, flag))) {
       return flag.boolean() ? when_true : chart_structure::kNoChart;
     }
     return Lookup(text, kChartStructures).value_or(otherwise);

@@ -56,7 +56,8 @@ HRESULT CRenderer::ApplyExportProperties(frame::CExportProperties& properties) {
   return ApplyProperties(properties, settings_);
 }
 
-HRESULT CRenderer::Render(std::string_view tables_xml, const RenderOutput& output, platform::Variant* result) {
+HRESULT CRenderer::Render(std::string_view tables_xml, const RenderOutput& output,
+                          platform::Variant* result) {
   platform::ClearErrorInfo();
   if (settings_.embed_css) {
     HRESULT hr = StylesheetText(settings_, &settings_.stylesheet_text);

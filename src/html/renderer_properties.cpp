@@ -11,7 +11,8 @@ using platform::HRESULT;
 using platform::Variant;
 using platform::VarType;
 
-using Field = std::variant<bool CRenderSettings::*, std::int32_t CRenderSettings::*, std::string CRenderSettings::*>;
+using Field =
+    std::variant<bool CRenderSettings::*, std::int32_t CRenderSettings::*, std::string CRenderSettings::*>;
 
 struct Member {
   std::string_view name;

@@ -78,7 +78,8 @@ platform::HRESULT StylesheetText(const CRenderSettings& settings, std::string* t
     resource = platform::FindResource(resources::Embedded(), "webline", "STYLESHEET",
                                       kFirstStylesheetResource + settings.presentation_style);
   }
-  if (!resource) return ReportRendererMessage(kNoBuiltInStylesheet, std::to_string(settings.presentation_style));
+  if (!resource)
+    return ReportRendererMessage(kNoBuiltInStylesheet, std::to_string(settings.presentation_style));
   *text = platform::AnsiToUtf8(*resource);
   return platform::S_OK;
 }

@@ -35,7 +35,11 @@ void AppendUtf8(char32_t code, std::string& out) {
 std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& at) {
   auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   unsigned char lead = byte(at);
-  int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  int length = lead < 0x80           ? 1
+               : (lead >> 5) == 0x6  ? 2
+               : (lead >> 4) == 0xE  ? 3
+               : (lead >> 3) == 0x1E ? 4
+                                     : 0;
   if (length == 0 || at + static_cast<std::size_t>(length) > text.size()) return std::nullopt;
   char32_t code = length == 1 ? lead : static_cast<char32_t>(lead & (0x7F >> length));
   for (int i = 1; i < length; ++i) {
@@ -44,7 +48,8 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& at) {
     code = (code << 6) | static_cast<char32_t>(next & 0x3F);
   }
   constexpr std::array<char32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
-  if (code < kSmallest[static_cast<std::size_t>(length)] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+  if (code < kSmallest[static_cast<std::size_t>(length)] || code > 0x10FFFF ||
+      (code >= 0xD800 && code <= 0xDFFF)) {
     return std::nullopt;
   }
   at += static_cast<std::size_t>(length);

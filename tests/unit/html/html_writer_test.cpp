@@ -34,9 +34,10 @@ TEST(HtmlWriterTest, ElementsAreClosedAndEmptyOnesKeepTheirEndTag) {
   writer.EndElement("td");
   writer.EndElement("body");
   writer.EndDocument();
-  EXPECT_EQ(writer.Output(),
-            "<body><A NAME=\"Top\"></A><br /><td colspan=\"3\" title=\"a &quot;quoted&quot; &lt;b&gt; &amp; more\">"
-            "R&amp;D &lt;1&gt;</td></body>");
+  EXPECT_EQ(
+      writer.Output(),
+      "<body><A NAME=\"Top\"></A><br /><td colspan=\"3\" title=\"a &quot;quoted&quot; &lt;b&gt; &amp; more\">"
+      "R&amp;D &lt;1&gt;</td></body>");
 }
 
 TEST(HtmlWriterTest, EmptyTextCanBeOneNoBreakSpaceAndRawTextIsKept) {

@@ -124,13 +124,19 @@ TEST(RendererPropertiesTest, ChartImageLocationEndsInASeparator) {
 }
 
 TEST(StylesheetTextTest, FilesAreDecodedWhateverTheirEncoding) {
-  EXPECT_EQ(DecodeStylesheetFile("\xEF\xBB\xBF" "BODY { }"), "BODY { }");
-  EXPECT_EQ(DecodeStylesheetFile(std::string("\xFF\xFE" "B\0O\0D\0Y\0", 10)), "BODY");
+  EXPECT_EQ(DecodeStylesheetFile("\xEF\xBB\xBF"
+                                 "BODY { }"),
+            "BODY { }");
+  EXPECT_EQ(DecodeStylesheetFile(std::string("\xFF\xFE"
+                                             "B\0O\0D\0Y\0",
+                                             10)),
+            "BODY");
   EXPECT_EQ(DecodeStylesheetFile(std::string("B\0O\0D\0Y\0", 8)), "BODY");
   EXPECT_EQ(DecodeStylesheetFile(std::string("\xFE\xFF\0B", 4)), std::nullopt);
   EXPECT_EQ(DecodeStylesheetFile(std::string("\0B\0O\0D\0Y", 8)), std::nullopt);
   EXPECT_EQ(DecodeStylesheetFile("caf\xE9"), std::nullopt);
-  EXPECT_EQ(DecodeStylesheetFile("TD { font-family: \"Caf\xC3\xA9\" }"), "TD { font-family: \"Caf\xC3\xA9\" }");
+  EXPECT_EQ(DecodeStylesheetFile("TD { font-family: \"Caf\xC3\xA9\" }"),
+            "TD { font-family: \"Caf\xC3\xA9\" }");
 }
 
 TEST(StylesheetTextTest, MissingEmptyOrUndecodableFilesFailWithTheirMessages) {
@@ -151,7 +157,8 @@ TEST(StylesheetTextTest, MissingEmptyOrUndecodableFilesFailWithTheirMessages) {
   EXPECT_EQ(platform::PeekErrorInfo()->description,
             "CSS file '" + settings.css_location + "' is not in a supported encoding.");
   settings.css_location = folder.File("mine.css");
-  std::ofstream(settings.css_location) << "\xEF\xBB\xBF" "A.TopLink { }";
+  std::ofstream(settings.css_location) << "\xEF\xBB\xBF"
+                                          "A.TopLink { }";
   ASSERT_EQ(StylesheetText(settings, &text), S_OK);
   EXPECT_EQ(text, "A.TopLink { }");
 }
@@ -162,7 +169,8 @@ TEST(StylesheetTextTest, CustomStylesHaveNoBuiltInStylesheet) {
   std::string text;
   EXPECT_EQ(StylesheetText(settings, &text), platform::E_FAIL);
   EXPECT_EQ(platform::PeekErrorInfo()->description,
-            "There is no built-in stylesheet for the presentation style 2; a custom style needs a stylesheet file.");
+            "There is no built-in stylesheet for the presentation style 2; a custom style needs a stylesheet "
+            "file.");
   settings.presentation_style = 2147483647;
   EXPECT_EQ(StylesheetText(settings, &text), platform::E_FAIL);
 }
