@@ -4,27 +4,14 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
 #include <string>
 
+#include "bench_input.h"
 #include "html/renderer.h"
 #include "xml/sax_reader.h"
 
 namespace {
-
-const std::string& Input() {
-  static const std::string text = [] {
-    const char* path = std::getenv("TABULO_BENCH_INPUT");
-    if (path == nullptr) throw std::runtime_error("TABULO_BENCH_INPUT names no file");
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-  }();
-  return text;
-}
 
 class IgnoreEvents final : public tabulo::xml::SaxHandler {
  public:
@@ -34,14 +21,14 @@ class IgnoreEvents final : public tabulo::xml::SaxHandler {
 };
 
 void BM_SaxPass(benchmark::State& state) {
-  const std::string& text = Input();
+  const std::string& text = BenchInput();
   IgnoreEvents ignore;
   for (auto _ : state) tabulo::xml::ParseSax(text, ignore);
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
 void BM_HtmlExport(benchmark::State& state) {
-  const std::string& text = Input();
+  const std::string& text = BenchInput();
   std::filesystem::path page = std::filesystem::temp_directory_path() / "tabulo-bench-page.htm";
   tabulo::html::CRenderer renderer;
   for (auto _ : state) {

@@ -5,27 +5,14 @@
 #include <libxml/parser.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
 #include <string>
 
+#include "bench_input.h"
 #include "platform/launcher.h"
 #include "scripts/text/text_export.h"
 
 namespace {
-
-const std::string& Input() {
-  static const std::string text = [] {
-    const char* path = std::getenv("TABULO_BENCH_INPUT");
-    if (path == nullptr) throw std::runtime_error("TABULO_BENCH_INPUT names no file");
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-  }();
-  return text;
-}
 
 class NoLauncher : public tabulo::platform::Launcher {
  public:
@@ -47,7 +34,7 @@ std::string TextProperties(const std::filesystem::path& destination) {
 }
 
 void BM_DomLoad(benchmark::State& state) {
-  const std::string& text = Input();
+  const std::string& text = BenchInput();
   for (auto _ : state) {
     xmlDocPtr document = xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, nullptr,
                                        XML_PARSE_NONET | XML_PARSE_HUGE);
@@ -59,7 +46,7 @@ void BM_DomLoad(benchmark::State& state) {
 }
 
 void BM_TextExport(benchmark::State& state) {
-  const std::string& text = Input();
+  const std::string& text = BenchInput();
   std::filesystem::path destination = std::filesystem::temp_directory_path() / "tabulo-bench-text.csv";
   std::string properties = TextProperties(destination);
   NoLauncher launcher;

@@ -6,6 +6,7 @@
 #include "embedded_resources.h"
 #include "frame/cexport.h"
 #include "frame/report_error.h"
+#include "frame/vocabularies.h"
 #include "html/renderer.h"
 #include "platform/resources.h"
 #include "platform/text_encoding.h"
@@ -23,15 +24,6 @@ constexpr int kLogoPicture = 104;
 constexpr std::array<std::string_view, 5> kStyleNames = {"Default", "Black and White", "Custom1", "Custom2",
                                                          "Custom3"};
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 std::string Property(frame::CExport& component, std::string_view name) {
   std::string value;
   component.Properties().GetString(name, &value);
@@ -41,12 +33,13 @@ std::string Property(frame::CExport& component, std::string_view name) {
 // This build draws no charts: the chart options fall back to the table
 // alone, and "Chart Only" cannot be exported.
 HRESULT CheckCharting(frame::CExport& component) {
-  if (EqualsIgnoringCase(Property(component, "DisplayOption"), "Table Only")) return platform::S_OK;
+  if (frame::EqualsAsciiIgnoringCase(Property(component, "DisplayOption"), "Table Only"))
+    return platform::S_OK;
   frame::CNXFormat format(component.Info());
   format.Format(kChartingUnavailable);
   std::string text = format.GetText();
   component.Warn(text);
-  if (EqualsIgnoringCase(Property(component, "DisplayOption"), "Chart Only")) {
+  if (frame::EqualsAsciiIgnoringCase(Property(component, "DisplayOption"), "Chart Only")) {
     frame::ReportError(component.Info(), text);
     return platform::E_FAIL;
   }

@@ -5,6 +5,7 @@
 #include "frame/cnx_format.h"
 #include "frame/component_info.h"
 #include "frame/string_table.h"
+#include "frame/vocabularies.h"
 #include "html/grid.h"
 #include "html/grid_cell.h"
 #include "html/markup_sanitizer.h"
@@ -32,15 +33,6 @@ void Start(CHtmlWriter& writer, std::string_view name, std::initializer_list<Att
 void Empty(CHtmlWriter& writer, std::string_view name, std::initializer_list<Attribute> attributes) {
   Start(writer, name, attributes);
   writer.EndElement(name);
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
 }
 
 std::string WeblineText(int id) {
@@ -163,7 +155,7 @@ void DocumentAssembly::RenderTables(CHtmlWriter& writer, bool contents_written) 
   std::vector<std::size_t> chosen;
   if (!settings_.table_name.empty()) {
     for (std::size_t i = 0; i < tables->size() && chosen.empty(); ++i) {
-      if (EqualsIgnoringCase((*tables)[i].Name(), settings_.table_name)) chosen.push_back(i);
+      if (frame::EqualsAsciiIgnoringCase((*tables)[i].Name(), settings_.table_name)) chosen.push_back(i);
     }
     if (chosen.empty()) {
       frame::CNXFormat format(frame::Component(frame::ComponentKind::kWebline));

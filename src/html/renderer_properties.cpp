@@ -4,6 +4,8 @@
 #include <string>
 #include <variant>
 
+#include "frame/vocabularies.h"
+
 namespace tabulo::html {
 namespace {
 
@@ -66,15 +68,6 @@ const Member* FindMember(std::int32_t dispid) {
   return nullptr;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 Variant BoolValue(bool value) { return Variant::FromI4(value ? -1 : 0); }
 
 // The value as a 32-bit integer; text that is no number may still be a
@@ -96,10 +89,10 @@ HRESULT AsInteger(const Variant& value, std::int32_t& out) {
 }  // namespace
 
 std::optional<std::int32_t> RendererDispId(std::string_view name) {
-  if (SameName(name, "Render")) return kDispIdRender;
-  if (SameName(name, "Css")) return kDispIdCss;
+  if (frame::EqualsAsciiIgnoringCase(name, "Render")) return kDispIdRender;
+  if (frame::EqualsAsciiIgnoringCase(name, "Css")) return kDispIdCss;
   for (const Member& member : kMembers) {
-    if (SameName(name, member.name)) return member.dispid;
+    if (frame::EqualsAsciiIgnoringCase(name, member.name)) return member.dispid;
   }
   return std::nullopt;
 }
