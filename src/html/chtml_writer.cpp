@@ -222,8 +222,9 @@ void CHtmlWriter::StartElementWithAttributes() {
     text_ += '"';
   }
   attributes_.clear();
-  open_.push_back({pending_name_, false, false});
-  if (IsVoidElement(pending_name_)) {
+  bool is_void = IsVoidElement(pending_name_);
+  open_.push_back({pending_name_, false, false, is_void});
+  if (is_void) {
     Emit(" />");
     return;
   }
@@ -235,10 +236,12 @@ void CHtmlWriter::EndElement(std::string_view name) {
   if (open_.empty() || open_.back().name != name) throw HtmlError(WeblineText(kUnexpectedOutputError));
   OpenElement element = std::move(open_.back());
   open_.pop_back();
-  if (IsVoidElement(element.name)) return;
+  if (element.is_void) return;
   if (start_tag_open_) CloseStartTag();
   if (element.has_children && !element.has_text) NewLine(open_.size());
-  Emit("</" + element.name + ">");
+  text_ += "</";
+  text_ += element.name;
+  Emit(">");
 }
 
 void CHtmlWriter::Text(std::string_view text, bool raw, bool nbsp_if_empty) {

@@ -70,6 +70,7 @@ class CHtmlWriter {
     std::string name;
     bool has_children = false;
     bool has_text = false;
+    bool is_void = false;
   };
 
   void CloseStartTag();
