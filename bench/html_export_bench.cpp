@@ -9,6 +9,8 @@
 
 #include "bench_input.h"
 #include "html/renderer.h"
+#include "tables/render_context.h"
+#include "tables/tables_content_handler.h"
 #include "xml/sax_reader.h"
 
 namespace {
@@ -27,6 +29,16 @@ void BM_SaxPass(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
+// The model alone, to tell reading from writing.
+void BM_ReadModel(benchmark::State& state) {
+  const std::string& text = BenchInput();
+  for (auto _ : state) {
+    tabulo::tables::RenderContext context;
+    benchmark::DoNotOptimize(tabulo::tables::ParseTablesXml(text, context));
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+
 void BM_HtmlExport(benchmark::State& state) {
   const std::string& text = BenchInput();
   std::filesystem::path page = std::filesystem::temp_directory_path() / "tabulo-bench-page.htm";
@@ -39,6 +51,7 @@ void BM_HtmlExport(benchmark::State& state) {
 }
 
 BENCHMARK(BM_SaxPass)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadModel)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_HtmlExport)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "html/chtml_writer.h"
 
 #include <array>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <system_error>
 
 #include "frame/cnx_format.h"
@@ -29,19 +32,27 @@ bool IsDisallowedControl(unsigned char byte) {
 }  // namespace
 
 bool IsVoidElement(std::string_view name) {
-  constexpr std::array<std::string_view, 15> kVoid = {"area",  "base",  "br",     "col",   "embed",
-                                                      "frame", "hr",    "img",    "input", "link",
-                                                      "meta",  "param", "source", "track", "wbr"};
-  for (std::string_view element : kVoid) {
-    if (element.size() != name.size()) continue;
-    bool same = true;
-    for (std::size_t i = 0; i < name.size() && same; ++i) {
+  auto is = [name](std::string_view element) {
+    for (std::size_t i = 0; i < element.size(); ++i) {
       char c = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a') : name[i];
-      same = c == element[i];
+      if (c != element[i]) return false;
     }
-    if (same) return true;
+    return true;
+  };
+  switch (name.size()) {
+    case 2:
+      return is("br") || is("hr");
+    case 3:
+      return is("col") || is("img") || is("wbr");
+    case 4:
+      return is("area") || is("base") || is("link") || is("meta");
+    case 5:
+      return is("embed") || is("frame") || is("input") || is("param") || is("track");
+    case 6:
+      return is("source");
+    default:
+      return false;
   }
-  return false;
 }
 
 namespace {
@@ -52,12 +63,35 @@ constexpr bool NeedsCare(unsigned char byte) {
   return byte < 0x20 || byte == '&' || byte == '<' || byte == '>' || byte == '"' || byte == 0xEF;
 }
 
+// Every byte of a page passes here, so plain runs are skipped eight bytes at
+// a time: a word is plain when none of its bytes is below 0x20 or equal to
+// one of the bytes above (the usual "has zero byte" bit tricks).
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
+constexpr std::uint64_t HasZeroByte(std::uint64_t word) { return (word - kOnes) & ~word & kHighBits; }
+constexpr std::uint64_t HasByte(std::uint64_t word, unsigned char byte) {
+  return HasZeroByte(word ^ (kOnes * byte));
+}
+constexpr std::uint64_t HasByteBelow(std::uint64_t word, unsigned char limit) {
+  return (word - kOnes * limit) & ~word & kHighBits;
+}
+
+bool WordNeedsCare(const char* bytes) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, bytes, sizeof word);
+  return (HasByteBelow(word, 0x20) | HasByte(word, '&') | HasByte(word, '<') | HasByte(word, '>') |
+          HasByte(word, '"') | HasByte(word, 0xEF)) != 0;
+}
+
 }  // namespace
 
 void AppendEscapedXml(std::string_view text, bool attribute, std::string& out) {
   out.reserve(out.size() + text.size());
   std::size_t plain_start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
+    while (i + 8 <= text.size() && !WordNeedsCare(text.data() + i)) i += 8;
+    if (i == text.size()) break;
     auto byte = static_cast<unsigned char>(text[i]);
     if (!NeedsCare(byte)) continue;
     out.append(text, plain_start, i - plain_start);
@@ -147,6 +181,7 @@ void CHtmlWriter::Flush() {
 void CHtmlWriter::StartDocument() {}
 
 void CHtmlWriter::EndDocument() {
+  RequireNoBegunTag();
   if (start_tag_open_) CloseStartTag();
   if (!open_.empty()) throw HtmlError(WeblineText(kUnexpectedOutputError));
   if (indent_ && wrote_anything_) Emit("\n");
@@ -166,7 +201,7 @@ void CHtmlWriter::EndDocument() {
 void CHtmlWriter::NewLine(std::size_t depth) {
   if (!indent_ || !wrote_anything_) return;
   text_ += '\n';
-  text_.append(depth * 2, ' ');
+  text_.append(depth, '\t');
 }
 
 void CHtmlWriter::MarkContent(bool is_text) {
@@ -183,56 +218,81 @@ void CHtmlWriter::CloseStartTag() {
   start_tag_open_ = false;
 }
 
+void CHtmlWriter::RequireNoBegunTag() const {
+  if (tag_begun_) throw HtmlError(WeblineText(kUnexpectedOutputError));
+}
+
 void CHtmlWriter::StartElement(std::string_view name) {
   BeginElement(name);
   StartElementWithAttributes();
 }
 
+// The start tag goes straight into the buffer; attributes follow it as they
+// come, so a page of millions of cells copies each byte once.
 void CHtmlWriter::BeginElement(std::string_view name) {
-  pending_name_ = name;
-  attributes_.clear();
-}
-
-void CHtmlWriter::ClearAttributes() { attributes_.clear(); }
-
-void CHtmlWriter::AddAttribute(std::string_view name, std::string_view value) {
-  if (attributes_.size() >= kMaxAttributes) throw HtmlError(WeblineText(kUnexpectedOutputError));
-  attributes_.push_back({std::string(name), std::string(value)});
-}
-
-void CHtmlWriter::AddAttribute(std::string_view name, std::int64_t value) {
-  AddAttribute(name, std::to_string(value));
-}
-
-void CHtmlWriter::StartElementWithAttributes() {
+  if (tag_begun_) text_.resize(tag_start_);
   if (start_tag_open_) CloseStartTag();
+  tag_start_ = text_.size();
   // Indentation only goes where it cannot change text: between elements of
   // an element that holds no text of its own.
   bool parent_has_text = !open_.empty() && open_.back().has_text;
   if (!parent_has_text) NewLine(open_.size());
-  MarkContent(false);
-  wrote_anything_ = true;
   text_ += '<';
-  text_ += pending_name_;
-  for (const HtmlAttribute& attribute : attributes_) {
-    text_ += ' ';
-    text_ += attribute.name;
-    text_ += "=\"";
-    AppendEscapedXml(attribute.value, true, text_);
-    text_ += '"';
-  }
-  attributes_.clear();
+  text_ += name;
+  pending_name_ = name;
+  attributes_start_ = text_.size();
+  attribute_count_ = 0;
+  tag_begun_ = true;
+}
+
+void CHtmlWriter::ClearAttributes() {
+  if (!tag_begun_) return;
+  text_.resize(attributes_start_);
+  attribute_count_ = 0;
+}
+
+void CHtmlWriter::AddAttribute(std::string_view name, std::string_view value) {
+  OpenAttribute(name);
+  AppendEscapedXml(value, true, text_);
+  text_ += '"';
+}
+
+void CHtmlWriter::AddEscapedAttribute(std::string_view name, std::string_view escaped_value) {
+  OpenAttribute(name);
+  text_ += escaped_value;
+  text_ += '"';
+}
+
+void CHtmlWriter::OpenAttribute(std::string_view name) {
+  if (!tag_begun_ || attribute_count_ >= kMaxAttributes) throw HtmlError(WeblineText(kUnexpectedOutputError));
+  ++attribute_count_;
+  text_ += ' ';
+  text_ += name;
+  text_ += "=\"";
+}
+
+void CHtmlWriter::AddAttribute(std::string_view name, std::int64_t value) {
+  std::array<char, 24> digits{};
+  auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  AddAttribute(name, std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())));
+}
+
+void CHtmlWriter::StartElementWithAttributes() {
+  if (!tag_begun_) throw HtmlError(WeblineText(kUnexpectedOutputError));
+  tag_begun_ = false;
+  MarkContent(false);
   bool is_void = IsVoidElement(pending_name_);
   open_.push_back({pending_name_, false, false, is_void});
   if (is_void) {
     Emit(" />");
     return;
   }
-  Emit("");
   start_tag_open_ = true;
+  Emit("");
 }
 
 void CHtmlWriter::EndElement(std::string_view name) {
+  RequireNoBegunTag();
   if (open_.empty() || open_.back().name != name) throw HtmlError(WeblineText(kUnexpectedOutputError));
   OpenElement element = std::move(open_.back());
   open_.pop_back();
@@ -245,20 +305,21 @@ void CHtmlWriter::EndElement(std::string_view name) {
 }
 
 void CHtmlWriter::Text(std::string_view text, bool raw, bool nbsp_if_empty) {
+  RequireNoBegunTag();
   if (start_tag_open_) CloseStartTag();
   if (text.empty() && nbsp_if_empty) text = "\u00A0";
   if (text.empty()) return;
   MarkContent(true);
   if (raw) {
-    Emit(text);
-    return;
+    text_ += text;
+  } else {
+    AppendEscapedXml(text, false, text_);
   }
-  std::string escaped;
-  AppendEscapedXml(text, false, escaped);
-  Emit(escaped);
+  Emit("");
 }
 
 void CHtmlWriter::Comment(std::string_view text) {
+  RequireNoBegunTag();
   if (start_tag_open_) CloseStartTag();
   MarkContent(true);
   std::string comment = "<!--";

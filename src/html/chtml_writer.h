@@ -20,12 +20,6 @@ class HtmlError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// One attribute of a start tag, as given by the caller.
-struct HtmlAttribute {
-  std::string name;
-  std::string value;
-};
-
 // Writes one page as HTML in XML syntax, UTF-8: every element is closed
 // (an element without content gets an end tag, never "<a/>", which browsers
 // would read as an open element), text and attribute values are escaped, and
@@ -56,6 +50,9 @@ class CHtmlWriter {
   void ClearAttributes();
   void AddAttribute(std::string_view name, std::string_view value);
   void AddAttribute(std::string_view name, std::int64_t value);
+  // A value escaped beforehand with AppendEscapedXml(value, true, ...), for
+  // values built once and written many times.
+  void AddEscapedAttribute(std::string_view name, std::string_view escaped_value);
   void StartElementWithAttributes();
   void EndElement(std::string_view name);
 
@@ -74,6 +71,8 @@ class CHtmlWriter {
   };
 
   void CloseStartTag();
+  void OpenAttribute(std::string_view name);
+  void RequireNoBegunTag() const;
   void NewLine(std::size_t depth);
   void Emit(std::string_view bytes);
   void Flush();
@@ -85,8 +84,11 @@ class CHtmlWriter {
   std::optional<platform::AtomicFile> file_;
   std::filesystem::path file_path_;
   std::string pending_name_;
-  std::vector<HtmlAttribute> attributes_;
+  std::size_t tag_start_ = 0;
+  std::size_t attributes_start_ = 0;
+  std::size_t attribute_count_ = 0;
   std::vector<OpenElement> open_;
+  bool tag_begun_ = false;
   bool start_tag_open_ = false;
   bool wrote_anything_ = false;
 };

@@ -1,6 +1,9 @@
 #include "html/grid.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "html/grid_cell.h"
@@ -28,6 +31,8 @@ struct GridContext {
   int width;
   std::size_t cell_items;
   bool shows_values;
+  // Value-cell classes by side element type (see ValueClassesFor).
+  mutable std::vector<std::pair<std::optional<tables::ElementType>, std::vector<std::string>>> value_classes;
 
   void Cell(const GridCell& cell) const { WriteCell(writer, settings, cell); }
   void StartRow() const { writer.StartElement("tr"); }
@@ -87,13 +92,14 @@ void RenderTopRows(const GridContext& grid) {
   grid.EndRow();
 }
 
-std::string ValueClass(const GridContext& grid, std::size_t item, const CElementHeading* top_leaf,
-                       const CElementHeading* side_leaf) {
-  std::string css = grid.cell_items == 1          ? "Cell CellTopBottom CellItem"
-                    : item == 0                   ? "Cell CellTop CellItem"
-                    : item + 1 == grid.cell_items ? "Cell CellBottom CellItem"
-                                                  : "Cell CellMiddle CellItem";
-  css += tables::CellItemTypeName((*grid.table.CellItems())[item].Type());
+// The class of a value cell.
+std::string ValueClass(std::size_t cell_items, std::size_t item, std::string_view item_name,
+                       const CElementHeading* top_leaf, const CElementHeading* side_leaf) {
+  std::string css = cell_items == 1          ? "Cell CellTopBottom CellItem"
+                    : item == 0              ? "Cell CellTop CellItem"
+                    : item + 1 == cell_items ? "Cell CellBottom CellItem"
+                                             : "Cell CellMiddle CellItem";
+  css += item_name;
   if (top_leaf != nullptr) {
     css += " CellElement";
     css += tables::ElementTypeName(top_leaf->Element()->Type());
@@ -106,9 +112,34 @@ std::string ValueClass(const GridContext& grid, std::size_t item, const CElement
   return css;
 }
 
+// The classes of one row's value cells depend only on the side element's
+// type, so each set is built and escaped once per table and type.
+const std::vector<std::string>& ValueClassesFor(const GridContext& grid, const CElementHeading* side_leaf) {
+  std::optional<tables::ElementType> type;
+  if (side_leaf != nullptr) type = side_leaf->Element()->Type();
+  for (const auto& [known, classes] : grid.value_classes) {
+    if (known == type) return classes;
+  }
+  const std::vector<CElementHeading*>& top_leaves = grid.table.TopLeaves();
+  std::vector<std::string> classes;
+  classes.reserve(grid.cell_items * (top_leaves.size() + 1));
+  for (std::size_t item = 0; item < grid.cell_items; ++item) {
+    std::string_view item_name = tables::CellItemTypeName((*grid.table.CellItems())[item].Type());
+    for (std::size_t leaf = 0; leaf <= top_leaves.size(); ++leaf) {
+      const CElementHeading* top_leaf = leaf < top_leaves.size() ? top_leaves[leaf] : nullptr;
+      std::string escaped;
+      AppendEscapedXml(ValueClass(grid.cell_items, item, item_name, top_leaf, side_leaf), true, escaped);
+      classes.push_back(std::move(escaped));
+    }
+  }
+  return grid.value_classes.emplace_back(type, std::move(classes)).second;
+}
+
 void RenderCellLines(const GridContext& grid, const CElementHeading* side_leaf, tables::CRow values) {
   const std::vector<CElementHeading*>& top_leaves = grid.table.TopLeaves();
+  const std::vector<std::string>& classes = ValueClassesFor(grid, side_leaf);
   std::string side_path = IdOf(grid, side_leaf);
+  std::string id;
   for (std::size_t item = 0; item < grid.cell_items; ++item) {
     if (item > 0) grid.StartRow();
     std::string_view item_name = tables::CellItemTypeName((*grid.table.CellItems())[item].Type());
@@ -116,11 +147,12 @@ void RenderCellLines(const GridContext& grid, const CElementHeading* side_leaf, 
     for (std::size_t position = item; position < values.size(); position += grid.cell_items, ++leaf) {
       const CElementHeading* top_leaf = leaf < top_leaves.size() ? top_leaves[leaf] : nullptr;
       if (top_leaf != nullptr && !Visible(*top_leaf)) continue;
-      std::string css = ValueClass(grid, item, top_leaf, side_leaf);
-      std::string id;
-      if (grid.settings.include_element_ids)
-        id = IdOf(grid, top_leaf) + "*" + side_path + "*" + std::string(item_name);
-      grid.Cell({values[position], 1, 1, css, id, nullptr, cell_flags::kValue});
+      const std::string& css = classes[item * (top_leaves.size() + 1) + std::min(leaf, top_leaves.size())];
+      if (grid.settings.include_element_ids) {
+        id = IdOf(grid, top_leaf);
+        id.append("*").append(side_path).append("*").append(item_name);
+      }
+      grid.Cell({values[position], 1, 1, css, id, nullptr, cell_flags::kValue, true});
     }
     grid.EndRow();
   }
@@ -206,7 +238,8 @@ void RenderGrid(const tables::CTable& table, const CRenderSettings& settings, CH
                    top != nullptr ? top->LevelCount() : 0,
                    (top != nullptr ? top->TotalSpan() : 1) + side_levels,
                    cell_items,
-                   shows_values && cell_items > 0};
+                   shows_values && cell_items > 0,
+                   {}};
 
   writer.BeginElement("table");
   writer.AddAttribute("cellpadding", "0");

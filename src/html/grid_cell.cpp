@@ -22,7 +22,9 @@ void WriteText(CHtmlWriter& writer, const CRenderSettings& settings, std::string
       (settings.use_formatted_labels && (flags & (cell_flags::kLabel | cell_flags::kNbspIfEmpty)) != 0) ||
       (flags & cell_flags::kRaw) != 0;
   bool nbsp = (flags & cell_flags::kNbspIfEmpty) != 0;
-  if (raw) {
+  if (raw && text.find('<') == std::string_view::npos) {
+    writer.Text(text, true, nbsp);
+  } else if (raw) {
     writer.Text(SanitizeMarkup(text), true, nbsp);
   } else {
     writer.Text(text, false, nbsp);
@@ -99,7 +101,11 @@ void WriteCell(CHtmlWriter& writer, const CRenderSettings& settings, const GridC
   writer.BeginElement("td");
   if (cell.colspan > 1) writer.AddAttribute("colspan", std::int64_t{cell.colspan});
   if (cell.rowspan > 1) writer.AddAttribute("rowspan", std::int64_t{cell.rowspan});
-  writer.AddAttribute("class", cell.css_class);
+  if (cell.css_class_escaped) {
+    writer.AddEscapedAttribute("class", cell.css_class);
+  } else {
+    writer.AddAttribute("class", cell.css_class);
+  }
   if (settings.include_element_ids && (cell.flags & cell_flags::kLabel) != 0 && !cell.id.empty()) {
     writer.AddAttribute("id", cell.id);
   }

@@ -28,6 +28,7 @@ struct GridCell {
   std::string_view id;
   const tables::CStyle* style = nullptr;
   int flags = 0;
+  bool css_class_escaped = false;  // css_class went through AppendEscapedXml already
 };
 
 // One "td": spans above 1, the class, the id (only with IncludeElementIDs,

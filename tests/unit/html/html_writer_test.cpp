@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <iterator>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -64,7 +66,7 @@ TEST(HtmlWriterTest, IndentationNeverTouchesText) {
   writer.EndElement("tr");
   writer.EndElement("table");
   writer.EndDocument();
-  EXPECT_EQ(writer.Output(), "<table>\n  <tr>\n    <td>a<b>b</b></td>\n  </tr>\n</table>\n");
+  EXPECT_EQ(writer.Output(), "<table>\n\t<tr>\n\t\t<td>a<b>b</b></td>\n\t</tr>\n</table>\n");
 }
 
 TEST(HtmlWriterTest, TheHundredAndFirstAttributeFails) {
@@ -77,6 +79,88 @@ TEST(HtmlWriterTest, TheHundredAndFirstAttributeFails) {
   } catch (const HtmlError& error) {
     EXPECT_STREQ(error.what(), "An unexpected error occurred while generating the output");
   }
+}
+
+TEST(HtmlWriterTest, AttributesCanBeClearedOrGivenEscapedAlready) {
+  CHtmlWriter writer(false);
+  writer.BeginElement("td");
+  writer.AddAttribute("id", "dropped");
+  writer.ClearAttributes();
+  writer.AddAttribute("colspan", std::int64_t{-12});
+  writer.AddEscapedAttribute("class", "A &amp; B");
+  writer.StartElementWithAttributes();
+  writer.EndElement("td");
+  writer.EndDocument();
+  EXPECT_EQ(writer.Output(), "<td colspan=\"-12\" class=\"A &amp; B\"></td>");
+}
+
+TEST(HtmlWriterTest, OutOfOrderCallsFailInsteadOfWritingBrokenMarkup) {
+  auto fails = [](auto&& calls) {
+    CHtmlWriter writer(false);
+    try {
+      calls(writer);
+    } catch (const HtmlError& error) {
+      return std::string(error.what()) == "An unexpected error occurred while generating the output";
+    }
+    return false;
+  };
+  EXPECT_TRUE(fails([](CHtmlWriter& w) { w.AddAttribute("a", "b"); }));
+  EXPECT_TRUE(fails([](CHtmlWriter& w) { w.StartElementWithAttributes(); }));
+  EXPECT_TRUE(fails([](CHtmlWriter& w) {
+    w.BeginElement("p");
+    w.Text("x");
+  }));
+  EXPECT_TRUE(fails([](CHtmlWriter& w) {
+    w.StartElement("p");
+    w.EndElement("div");
+  }));
+  EXPECT_TRUE(fails([](CHtmlWriter& w) {
+    w.StartElement("p");
+    w.EndDocument();
+  }));
+}
+
+TEST(HtmlWriterTest, ABegunElementThatIsBegunAgainIsReplaced) {
+  CHtmlWriter writer(false);
+  writer.StartElement("tr");
+  writer.BeginElement("th");
+  writer.AddAttribute("a", "1");
+  writer.BeginElement("td");
+  writer.StartElementWithAttributes();
+  writer.EndElement("td");
+  writer.EndElement("tr");
+  writer.EndDocument();
+  EXPECT_EQ(writer.Output(), "<tr><td></td></tr>");
+}
+
+// The escaping skips plain runs a word at a time; every position of a
+// special byte within and across words must still be found.
+TEST(HtmlWriterTest, EscapingFindsSpecialBytesAtEveryPosition) {
+  const std::string specials[] = {"&", "<", ">", "\"", "\x01", "\t", "\xEF\xBF\xBE", "\xEF\xBF\xBF", "\xEF\xBB\xBF"};
+  const std::string expected_text[] = {"&amp;", "&lt;", "&gt;", "\"", "", "\t", "", "", "\xEF\xBB\xBF"};
+  const std::string expected_attribute[] = {"&amp;", "&lt;", "&gt;", "&quot;", "", "&#9;", "", "", "\xEF\xBB\xBF"};
+  for (std::size_t kind = 0; kind < std::size(specials); ++kind) {
+    for (std::size_t before = 0; before < 19; ++before) {
+      for (std::size_t after : {0u, 1u, 7u, 8u, 9u}) {
+        std::string text = std::string(before, 'a') + specials[kind] + std::string(after, 'z');
+        std::string out;
+        AppendEscapedXml(text, false, out);
+        EXPECT_EQ(out, std::string(before, 'a') + expected_text[kind] + std::string(after, 'z'))
+            << "kind " << kind << " at " << before;
+        out.clear();
+        AppendEscapedXml(text, true, out);
+        EXPECT_EQ(out, std::string(before, 'a') + expected_attribute[kind] + std::string(after, 'z'))
+            << "kind " << kind << " at " << before;
+      }
+    }
+  }
+}
+
+TEST(HtmlWriterTest, HighBytesOfOrdinaryCharactersPassUnchanged) {
+  std::string text = "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC 12\xC2\xA0%\xF0\x9F\x98\x80 \x7F~";
+  std::string out;
+  AppendEscapedXml(text, true, out);
+  EXPECT_EQ(out, text);
 }
 
 TEST(HtmlWriterTest, CommentsCannotEndEarly) {
@@ -121,6 +205,26 @@ TEST(HtmlWriterTest, AFileInAMissingFolderCannotBeCreated) {
     EXPECT_EQ(std::string(error.what()).rfind("Unable to create the '" + path + "' output file: ", 0), 0u)
         << error.what();
   }
+}
+
+TEST(HtmlWriterTest, ALargePageReachesItsFileWhole) {
+  testing::TempFolder folder;
+  std::filesystem::path page = folder.path() / "large.htm";
+  CHtmlWriter writer(false);
+  writer.OutputToFile(page);
+  writer.StartElement("table");
+  std::string expected = "<table>";
+  for (int row = 0; row < 200000; ++row) {
+    writer.StartElement("td");
+    writer.Text(std::to_string(row));
+    writer.EndElement("td");
+    expected += "<td>" + std::to_string(row) + "</td>";
+  }
+  writer.EndElement("table");
+  writer.EndDocument();
+  expected += "</table>";
+  EXPECT_GT(expected.size(), std::size_t{2} << 20);
+  EXPECT_EQ(ReadAll(page), expected);
 }
 
 TEST(HtmlWriterTest, StreamsReceiveThePage) {
