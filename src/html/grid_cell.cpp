@@ -31,10 +31,9 @@ void WriteText(CHtmlWriter& writer, const CRenderSettings& settings, std::string
   }
 }
 
-void WriteImage(CHtmlWriter& writer, const CRenderSettings& settings, const tables::CStyle& style,
-                std::string_view alternative) {
+void WriteImage(CHtmlWriter& writer, std::string_view source, std::string_view alternative) {
   writer.BeginElement("img");
-  writer.AddAttribute("src", ImageSource(settings, style.Image()));
+  writer.AddAttribute("src", source);
   writer.AddAttribute("alt", alternative);
   writer.StartElementWithAttributes();
   writer.EndElement("img");
@@ -48,12 +47,16 @@ void WriteInDiv(CHtmlWriter& writer, auto&& content) {
 
 void WriteContent(CHtmlWriter& writer, const CRenderSettings& settings, const GridCell& cell) {
   const tables::CStyle* style = cell.style;
-  if (style == nullptr || style->Image().empty() || !settings.use_styles) {
+  std::string source;
+  if (style != nullptr && !style->Image().empty() && settings.use_styles)
+    source = ImageSource(settings, style->Image());
+  // An image address from the document that could run script is no image.
+  if (source.empty() || !IsSafeUrl(source)) {
     WriteText(writer, settings, cell.text, cell.flags);
     return;
   }
   auto text = [&] { WriteText(writer, settings, cell.text, cell.flags); };
-  auto image = [&] { WriteImage(writer, settings, *style, ""); };
+  auto image = [&] { WriteImage(writer, source, ""); };
   switch (style->Position()) {
     case tables::ImagePosition::kLeft:
       image();
@@ -72,7 +75,7 @@ void WriteContent(CHtmlWriter& writer, const CRenderSettings& settings, const Gr
       WriteInDiv(writer, image);
       break;
     case tables::ImagePosition::kImageOnly:
-      WriteImage(writer, settings, *style, cell.text);
+      WriteImage(writer, source, cell.text);
       break;
   }
 }

@@ -36,21 +36,6 @@ constexpr std::array<std::string_view, 16> kUrlAttributes = {
     "href", "src",      "action", "formaction", "background", "lowsrc", "dynsrc",  "poster",
     "data", "codebase", "cite",   "longdesc",   "usemap",     "srcset", "profile", "manifest"};
 
-// The scheme of a URL as a browser finds it: blanks and controls anywhere
-// are ignored, letter case does not count.
-bool HasSafeScheme(std::string_view url) {
-  std::string compact;
-  for (char c : url) {
-    if (static_cast<unsigned char>(c) > 0x20)
-      compact += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-  std::size_t colon = compact.find(':');
-  std::size_t path = compact.find_first_of("/?#");
-  if (colon == std::string::npos || (path != std::string::npos && path < colon)) return true;
-  std::string_view scheme = std::string_view(compact).substr(0, colon);
-  return scheme == "http" || scheme == "https" || scheme == "mailto";
-}
-
 bool IsActiveStyle(std::string_view style) {
   std::string compact;
   for (char c : style) {
@@ -70,7 +55,7 @@ bool KeepAttribute(std::string_view name, std::string_view value) {
   if (lower.starts_with("on")) return false;
   if (lower == "style") return !IsActiveStyle(value);
   if (lower == "srcdoc" || lower == "formaction" || lower == "xmlns") return false;
-  if (IsOneOf(lower, kUrlAttributes)) return HasSafeScheme(value);
+  if (IsOneOf(lower, kUrlAttributes)) return IsSafeUrl(value);
   return true;
 }
 
@@ -124,6 +109,21 @@ class Sanitizer final : public xml::SaxHandler {
 };
 
 }  // namespace
+
+// Blanks and controls anywhere are ignored and letter case does not count,
+// as a browser reads the scheme.
+bool IsSafeUrl(std::string_view url) {
+  std::string compact;
+  for (char c : url) {
+    if (static_cast<unsigned char>(c) > 0x20)
+      compact += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  std::size_t colon = compact.find(':');
+  std::size_t path = compact.find_first_of("/?#");
+  if (colon == std::string::npos || (path != std::string::npos && path < colon)) return true;
+  std::string_view scheme = std::string_view(compact).substr(0, colon);
+  return scheme == "http" || scheme == "https" || scheme == "mailto";
+}
 
 std::string SanitizeMarkup(std::string_view markup) {
   if (markup.find('<') == std::string_view::npos) return std::string(markup);

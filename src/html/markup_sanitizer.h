@@ -13,4 +13,8 @@ namespace tabulo::html {
 // URLs stay). Text that is not well-formed markup comes back escaped.
 std::string SanitizeMarkup(std::string_view markup);
 
+// True for a URL that is relative or uses http, https or mailto: the only
+// ones a page may link to or load from.
+bool IsSafeUrl(std::string_view url);
+
 }  // namespace tabulo::html

@@ -101,4 +101,39 @@ TEST(GridTest, AnnotationBlockWithOnlyARightText) {
 }
 
 }  // namespace
+TEST(GridTest, ElementImagesArePlacedByTheirStyleAndNeverLoadScript) {
+  constexpr const char* kStyled = R"xml(<Document ImageLocation="img/"><Tables><Table Name="T1"><Axes>
+<Axis Name="Top"><SubAxes><Axis Name="v" Label="V"><Elements>
+<Element Name="a" Label="A"><Style Image="a b.png" ImagePosition="Left"/></Element>
+<Element Name="b" Label="B"><Style Image="HTTP://x.org/b c.png" ImagePosition="ImageOnly"/></Element>
+<Element Name="c" Label="C"><Style Image="javascript:alert(1)" ImagePosition="Right"/></Element>
+<Element Name="d" Label="D"><Style Image="d.png" ImagePosition="Top"/></Element>
+</Elements><ElementHeadings><Heading Name="a"/><Heading Name="b"/><Heading Name="c"/><Heading Name="d"/>
+</ElementHeadings></Axis></SubAxes><AxisHeadings><Heading Name="v"/></AxisHeadings></Axis></Axes></Table>
+</Tables></Document>)xml";
+  std::string grid = Grid(Defaults(), kStyled);
+  EXPECT_NE(grid.find("AxisElementCategory\"><img src=\"img/a%20b.png\" alt=\"\" />A</td>"),
+            std::string::npos)
+      << grid;
+  EXPECT_NE(grid.find("AxisElementCategory\"><img src=\"HTTP://x.org/b%20c.png\" alt=\"B\" /></td>"),
+            std::string::npos)
+      << grid;
+  // Under an image location the name is a relative file name like any other.
+  EXPECT_NE(grid.find("AxisElementCategory\">C<img src=\"img/javascript:alert(1)\" alt=\"\" /></td>"),
+            std::string::npos)
+      << grid;
+  EXPECT_NE(grid.find("AxisElementCategory\"><div><img src=\"img/d.png\" alt=\"\" /></div><div>D</div></td>"),
+            std::string::npos)
+      << grid;
+
+  std::string unsafe =
+      Grid(Defaults(), std::string(kStyled).replace(std::string(kStyled).find("img/"), 4, "").c_str());
+  EXPECT_NE(unsafe.find("AxisElementCategory\">C</td>"), std::string::npos) << unsafe;
+  EXPECT_EQ(unsafe.find("javascript"), std::string::npos) << unsafe;
+  std::string location = Grid(
+      Defaults(), std::string(kStyled).replace(std::string(kStyled).find("img/"), 4, " JavaScript:").c_str());
+  EXPECT_NE(location.find("AxisElementCategory\">A</td>"), std::string::npos) << location;
+  EXPECT_EQ(location.find("<img src=\" JavaScript"), std::string::npos) << location;
+}
+
 }  // namespace tabulo::html

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <iterator>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -136,9 +136,11 @@ TEST(HtmlWriterTest, ABegunElementThatIsBegunAgainIsReplaced) {
 // The escaping skips plain runs a word at a time; every position of a
 // special byte within and across words must still be found.
 TEST(HtmlWriterTest, EscapingFindsSpecialBytesAtEveryPosition) {
-  const std::string specials[] = {"&", "<", ">", "\"", "\x01", "\t", "\xEF\xBF\xBE", "\xEF\xBF\xBF", "\xEF\xBB\xBF"};
+  const std::string specials[] = {"&",           "<", ">", "\"", "\x01", "\t", "\xEF\xBF\xBE", "\xEF\xBF\xBF",
+                                  "\xEF\xBB\xBF"};
   const std::string expected_text[] = {"&amp;", "&lt;", "&gt;", "\"", "", "\t", "", "", "\xEF\xBB\xBF"};
-  const std::string expected_attribute[] = {"&amp;", "&lt;", "&gt;", "&quot;", "", "&#9;", "", "", "\xEF\xBB\xBF"};
+  const std::string expected_attribute[] = {"&amp;", "&lt;", "&gt;", "&quot;",      "",
+                                            "&#9;",  "",     "",     "\xEF\xBB\xBF"};
   for (std::size_t kind = 0; kind < std::size(specials); ++kind) {
     for (std::size_t before = 0; before < 19; ++before) {
       for (std::size_t after : {0u, 1u, 7u, 8u, 9u}) {
@@ -157,7 +159,9 @@ TEST(HtmlWriterTest, EscapingFindsSpecialBytesAtEveryPosition) {
 }
 
 TEST(HtmlWriterTest, HighBytesOfOrdinaryCharactersPassUnchanged) {
-  std::string text = "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC 12\xC2\xA0%\xF0\x9F\x98\x80 \x7F~";
+  std::string text =
+      "Gr\xC3\xB6\xC3\x9F"
+      "e \xE2\x82\xAC 12\xC2\xA0%\xF0\x9F\x98\x80 \x7F~";
   std::string out;
   AppendEscapedXml(text, true, out);
   EXPECT_EQ(out, text);
