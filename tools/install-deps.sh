@@ -6,11 +6,13 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config
   # libraries
-  libxml2-dev libcli11-dev libcairo2-dev
+  libxml2-dev libcli11-dev libcairo2-dev libpango1.0-dev libgif-dev libimagequant-dev libzip-dev
   # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev libxml2-utils python3 time
-  # the browser that checks the HTML pages, and the fonts the pages ask for
-  chromium fonts-liberation2
+  libgtest-dev libgmock-dev libbenchmark-dev libxml2-utils xsltproc unzip python3 time
+  python3-openpyxl python3-docx python3-xlsxwriter
+  # the browser that checks the HTML pages, the office suite that opens the
+  # workbooks, and the fonts both are asked for
+  chromium libreoffice-calc-nogui fonts-liberation2
 )
 
 run() {
