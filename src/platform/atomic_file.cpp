@@ -15,9 +15,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kBufferSize = std::size_t{1} << 16;
-// Large files are handed to the disk while they are still being written, so
-// that making them durable at the end waits only for the last piece.
-constexpr std::uint64_t kWritebackStep = std::uint64_t{8} << 20;
 
 [[noreturn]] void ThrowErrno(const std::string& what) {
   throw std::system_error(errno, std::generic_category(), what);
@@ -67,30 +64,17 @@ void AtomicFile::WriteThrough(std::string_view bytes) {
       ThrowErrno(destination_.string());
     }
     bytes.remove_prefix(static_cast<std::size_t>(count));
-    written_ += static_cast<std::uint64_t>(count);
   }
-  if (written_ - handed_to_disk_ >= kWritebackStep) StartWriteback();
-}
-
-void AtomicFile::StartWriteback() {
-#if defined(__linux__)
-  // Only a hint: a failure here shows again, and is reported, at fsync.
-  sync_file_range(fd_, static_cast<off_t>(handed_to_disk_), static_cast<off_t>(written_ - handed_to_disk_),
-                  SYNC_FILE_RANGE_WRITE);
-#endif
-  handed_to_disk_ = written_;
 }
 
 void AtomicFile::Commit(bool replace) {
   FlushBuffer();
-  int fd = std::exchange(fd_, -1);
-  if (fsync(fd) != 0) {
-    int saved = errno;
-    close(fd);
-    errno = saved;
-    ThrowErrno(destination_.string());
-  }
-  if (close(fd) != 0) ThrowErrno(destination_.string());
+  // The file is complete before it takes the destination's name, so no
+  // failure of ours can leave half a file. It is not forced to the disk:
+  // an export can be run again, and waiting for the disk would double the
+  // time of a large export (the journal of the usual file systems keeps the
+  // data of a replaced file ahead of the rename anyway).
+  if (close(std::exchange(fd_, -1)) != 0) ThrowErrno(destination_.string());
   if (replace) {
     if (std::rename(temporary_.c_str(), destination_.c_str()) != 0) ThrowErrno(destination_.string());
   } else {

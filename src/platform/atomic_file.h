@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -18,22 +17,18 @@ class AtomicFile {
   ~AtomicFile();  // removes the temporary file unless committed
 
   void Write(std::string_view bytes);
-  // Makes the content durable and moves the file to the destination. With
-  // replace false an existing destination is left alone and the commit fails
-  // with EEXIST.
+  // Moves the finished file to the destination. With replace false an
+  // existing destination is left alone and the commit fails with EEXIST.
   void Commit(bool replace);
 
  private:
   void FlushBuffer();
   void WriteThrough(std::string_view bytes);
-  void StartWriteback();
 
   std::filesystem::path destination_;
   std::filesystem::path temporary_;
   int fd_ = -1;
   std::string buffer_;
-  std::uint64_t written_ = 0;
-  std::uint64_t handed_to_disk_ = 0;
   bool committed_ = false;
 };
 
