@@ -57,8 +57,12 @@ void DocumentAssembly::Render(CHtmlWriter& writer) {
 }
 
 void DocumentAssembly::RenderDocumentPage(CHtmlWriter& writer, bool in_files_folder) {
+  // The document is still started and ended without its frame: ending it is
+  // what hands a body-only page to its file or stream.
   if (settings_.output_body_only) {
+    writer.StartDocument();
     RenderContent(writer, in_files_folder);
+    writer.EndDocument();
     return;
   }
   writer.StartDocument();

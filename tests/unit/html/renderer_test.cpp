@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -42,6 +44,28 @@ TEST(RendererTest, PageGoesToAStreamAndNoResultComesBack) {
   EXPECT_EQ(result.type(), platform::VarType::Empty);
   EXPECT_EQ(stream.str().rfind("<html>", 0), 0u);
   EXPECT_NE(stream.str().find("<style type=\"text/css\"><!--BODY"), std::string::npos);
+}
+
+TEST(RendererTest, ABodyOnlyPageReachesEveryOutput) {
+  testing::TempFolder folder;
+  CRenderer renderer;
+  ASSERT_EQ(renderer.PutProperty(25, Variant::FromBool(true)), S_OK);
+  Variant result;
+  ASSERT_EQ(renderer.Render(kOneTable, std::monostate{}, &result), S_OK);
+  std::string page = result.string();
+  EXPECT_EQ(page.rfind("<A NAME=\"Top\"></A>", 0), 0u) << page;
+  EXPECT_EQ(page.find("<html"), std::string::npos);
+  EXPECT_EQ(page.find("<body"), std::string::npos);
+  EXPECT_NE(page.find("<A NAME=\"T1\"></A>"), std::string::npos);
+
+  std::ostringstream stream;
+  ASSERT_EQ(renderer.Render(kOneTable, &stream, nullptr), S_OK);
+  EXPECT_EQ(stream.str(), page);
+
+  std::filesystem::path file = folder.path() / "body.htm";
+  ASSERT_EQ(renderer.Render(kOneTable, file, nullptr), S_OK);
+  std::ifstream written(file, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), page);
 }
 
 TEST(RendererTest, ADocumentThatDoesNotParseWritesNothing) {
