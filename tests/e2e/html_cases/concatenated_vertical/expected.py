@@ -1,0 +1,42 @@
+# Top leaves: Base (depth 1), Young-M, Young-F, Old-M, Old-F (depth 3): 4 top
+# levels, so the Base heading has rowspan 4 - 1 = 3. Side: two variables of
+# two leaves each, 2 levels, 4 rows. The base column's cells carry the top
+# element type (Base) and then the differing side type (Category).
+{
+    "settings": ["HorizontalSideAxis=0"],
+    "pages": {"out.htm": {"grids": [[
+        [("None", "\xa0", {"cs": 2, "rs": 4}), ("VerticalSpacer", "", {"rs": 9}),
+         ("Axis AxisLabelTop", "Total"), ("Axis AxisLabelTop", "Age", {"cs": 4})],
+        [("Axis AxisElementTop AxisElementBase", "Base", {"rs": 3}),
+         ("Axis AxisElementTop AxisElementCategory", "Young", {"cs": 2}),
+         ("Axis AxisElementTop AxisElementCategory", "Old", {"cs": 2})],
+        [("Axis AxisLabelTop", "Sex", {"cs": 2}), ("Axis AxisLabelTop", "Sex", {"cs": 2})],
+        [("Axis AxisElementTop AxisElementCategory", "M"), ("Axis AxisElementTop AxisElementCategory", "F"),
+         ("Axis AxisElementTop AxisElementCategory", "M"), ("Axis AxisElementTop AxisElementCategory", "F")],
+        [("HorizontalSpacer", "")],
+        [("Axis AxisLabelSide", "Region", {"rs": 2}), ("Axis AxisElementSide AxisElementCategory", "North"),
+         ("Cell CellTopBottom CellItemCount CellElementBase CellElementCategory", "1"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "2"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "3"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "4"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "5")],
+        [("Axis AxisElementSide AxisElementCategory", "South"),
+         ("Cell CellTopBottom CellItemCount CellElementBase CellElementCategory", "6"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "7"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "8"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "9"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "10")],
+        [("Axis AxisLabelSide", "Size", {"rs": 2}), ("Axis AxisElementSide AxisElementCategory", "Small"),
+         ("Cell CellTopBottom CellItemCount CellElementBase CellElementCategory", "11"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "12"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "13"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "14"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "15")],
+        [("Axis AxisElementSide AxisElementCategory", "Large"),
+         ("Cell CellTopBottom CellItemCount CellElementBase CellElementCategory", "16"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "17"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "18"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "19"),
+         ("Cell CellTopBottom CellItemCount CellElementCategory", "20")],
+    ]]}},
+}
