@@ -111,6 +111,8 @@ bool Matches(const xml::Node& element, ElementRule rule) {
       return HasCellValues(element);
     case ElementRule::kListed:
       return IsShown(element) || HasCellValues(element);
+    case ElementRule::kShownValued:
+      return IsShown(element) && HasCellValues(element);
   }
   return true;
 }

@@ -17,9 +17,10 @@ namespace tabulo::excel {
 // Which elements an element count takes in.
 enum class ElementRule : std::uint8_t {
   kAll,
-  kShown,   // not(@ShownOnTable = 'false')
-  kValued,  // not(@HasCellValues = 'false')
-  kListed,  // shown or valued
+  kShown,        // not(@ShownOnTable = 'false')
+  kValued,       // not(@HasCellValues = 'false')
+  kListed,       // shown or valued
+  kShownValued,  // shown and valued: takes part in charts
 };
 
 bool IsShown(const xml::Node& element);
@@ -81,7 +82,7 @@ class AxisQueries {
     std::vector<xml::Node> element_headings;
     std::vector<xml::Node> elements;
     std::optional<std::int64_t> shown_leaves;
-    std::array<std::optional<std::int64_t>, 4> element_counts;  // by ElementRule
+    std::array<std::optional<std::int64_t>, 5> element_counts;  // by ElementRule
   };
   AxisLists& ListsOf(const xml::Node& axis);
 

@@ -12,6 +12,8 @@
 #include "scripts/excel/cell_styles.h"
 #include "scripts/excel/excel_operations.h"
 #include "scripts/excel/excel_settings.h"
+#include "scripts/excel/table_bounds.h"
+#include "scripts/excel/table_leaf.h"
 #include "xml/document.h"
 
 namespace tabulo::excel {
@@ -20,8 +22,6 @@ inline constexpr double conDefaultColumnWidth = 8.43;
 inline constexpr double conDefaultRowHeight = 12.75;
 inline constexpr std::int64_t conMaxNetLevels = 8;
 inline constexpr double conMinSubElementFontSize = 4;
-inline constexpr std::int64_t conMaxTableColumns = 256;
-inline constexpr std::int64_t conMaxTableRows = 65000;
 
 // Lays every table of a Tables XML document out on a worksheet of its own:
 // annotations, merged axis headings, styles, borders, values with their
@@ -49,15 +49,7 @@ class CTableRender {
  private:
   enum class AxisKind { kTop, kSide };
 
-  // A shown leaf of an axis: the index of its values (row of CellValues on
-  // the side, value column on the top; -1 without values), whether it has a
-  // single value, and its element (none for the implicit leaf of an absent
-  // axis).
-  struct Leaf {
-    std::int64_t data_index = -1;
-    bool single_value = false;
-    std::optional<xml::Node> element;
-  };
+  using Leaf = TableLeaf;
 
   // What one table's layout keeps while it runs.
   struct TableState {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "scripts/excel/excel_chart_operations.h"
+#include "scripts/excel/excel_chart_types.h"
 #include "scripts/excel/excel_types.h"
 
 namespace tabulo::excel {
@@ -69,6 +71,24 @@ class ExcelWorksheet {
 
   // Makes the cell the active cell of the sheet.
   virtual void Select(CellRef cell) = 0;
+
+  // A formula in R1C1 notation that refers to one cell of another worksheet
+  // of the workbook, such as ='T1'!R5C3 (the sheet name in single quotes,
+  // row and column 1-based). The cell shows the referenced cell's value, text
+  // or number, and follows it when that changes.
+  virtual void SetFormulaR1C1(CellRef cell, std::string_view formula) = 0;
+
+  // Gives every cell of the sheet, also those written later, a font colour
+  // equal to its interior colour (Cells.Font.Color = Cells.Interior.Color):
+  // the contents stay in the cells but do not show.
+  virtual void HideAllCellText() = 0;
+  // Sets the font colour index of every cell of the sheet (Cells.Font.ColorIndex);
+  // index 0 gives the automatic font colour, so hidden text shows again.
+  virtual void SetAllCellsFontColorIndex(std::int32_t index) = 0;
+
+  // Embeds a new chart object in the sheet (ChartObjects.Add) and returns it;
+  // the sheet owns it.
+  virtual ExcelChart& AddChart(const ChartFrame& frame) = 0;
 };
 
 // The workbook: its worksheets and named styles, and the application-level

@@ -1,21 +1,14 @@
 #include "scripts/excel/excel_settings.h"
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "scripts/excel/text_case.h"
 #include "xml/document.h"
 
 namespace tabulo::excel {
 namespace {
-
-std::string AsciiLower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return lower;
-}
 
 class PropertyReader {
  public:
@@ -79,6 +72,18 @@ ExcelSettings ReadExcelSettings(std::string_view properties_xml) {
   reader.Read("UseVariableLabels", settings.use_variable_labels);
   reader.Read("UseFormattedAnnotations", settings.use_formatted_annotations);
   reader.Read("WrapLabelText", settings.wrap_label_text);
+  ChartSettings& charts = settings.charts;
+  reader.Read("ChartType", charts.chart_type);
+  reader.Read("ChartCategoryElements", charts.category_elements);
+  reader.Read("ChartSpecialElements", charts.special_elements);
+  reader.Read("ChartCellItem", charts.cell_item);
+  reader.Read("ChartTemplate", charts.chart_template);
+  reader.Read("ChartTemplateLocation", charts.chart_template_location);
+  reader.Read("ChartColPropResults", charts.col_prop_results);
+  reader.Read("ChartRowsAsSeries", charts.rows_as_series);
+  reader.Read("DisplayLastCategoryBase", charts.display_last_category_base);
+  reader.Read("DisplaySeriesBase", charts.display_series_base);
+  reader.Read("FormatPercentageAxes", charts.format_percentage_axes);
   return settings;
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "scripts/excel/chart_settings.h"
+
 namespace tabulo::excel {
 
 // How a table worksheet is set up for printing.
@@ -26,6 +28,7 @@ struct ExcelSettings {
   bool use_variable_labels = true;
   bool use_formatted_annotations = true;
   bool wrap_label_text = true;
+  ChartSettings charts;
 };
 
 // Reads the settings from a properties XML document: each is the text of

@@ -14,4 +14,9 @@ namespace tabulo::excel {
 // The same error without throwing it.
 frame::OfficeLogicError MakeLogicError(std::string_view method, std::string_view message);
 
+// An error of another class of the logic: source "<class_name>.<method>",
+// description "<class_name>.<method>: <message>".
+[[noreturn]] void RaiseClassError(std::string_view class_name, std::string_view method,
+                                  std::string_view message);
+
 }  // namespace tabulo::excel

@@ -135,8 +135,11 @@ TEST(ExcelAxes, MissingSubAxisIsReportedAfterTheOtherTables) {
   EXPECT_EQ(run.error->number, static_cast<std::int32_t>(0x80040000u));
   EXPECT_EQ(run.error->source, "CRenderTable.PopulateAxes");
   EXPECT_EQ(run.error->description, "CRenderTable.PopulateAxes: Failed to find sub axis Nope");
-  ASSERT_EQ(run.workbook.WorksheetCount(), 2);
+  // The broken table gets no charts; the good one is laid out and charted.
+  ASSERT_EQ(run.workbook.WorksheetCount(), 3);
+  EXPECT_EQ(run.Sheet(2).name, "T2");
   EXPECT_EQ(run.Sheet(2).Number(5, 4), 4);
+  EXPECT_EQ(run.Sheet(3).name, "T2_Ch");
   EXPECT_TRUE(run.Sheet(1).active);
 }
 

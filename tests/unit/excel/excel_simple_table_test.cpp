@@ -103,7 +103,7 @@ TEST(ExcelSimpleTable, SetsUpTheSheetAndItsPages) {
 TEST(ExcelSimpleTable, EachTableGetsAWorksheetOfItsOwn) {
   std::string table = Table("", Top(Gender(), Heading("Gender")) + Side(Age(), Heading("Age")),
                             CellItems({"Type=\"Count\""}) + Values(Row({"1", "2"}) + Row({"3", "4"})));
-  ExcelRun run = RunExcel(Document(table + table + table));
+  ExcelRun run = RunExcel(Document(table + table + table), Properties({{"DisplayCharts", "0"}}));
   ASSERT_EQ(run.workbook.WorksheetCount(), 3);
   EXPECT_EQ(run.Sheet(1).name, "T1");
   EXPECT_EQ(run.Sheet(2).name, "T2");
@@ -111,6 +111,22 @@ TEST(ExcelSimpleTable, EachTableGetsAWorksheetOfItsOwn) {
   EXPECT_EQ(run.Sheet(3).Number(5, 4), 4);
   EXPECT_TRUE(run.Sheet(1).active);
   EXPECT_FALSE(run.Sheet(3).active);
+}
+
+TEST(ExcelSimpleTable, EachChartWorksheetFollowsItsTable) {
+  std::string table = Table("", Top(Gender(), Heading("Gender")) + Side(Age(), Heading("Age")),
+                            CellItems({"Type=\"Count\""}) + Values(Row({"1", "2"}) + Row({"3", "4"})));
+  ExcelRun run = RunExcel(Document(table + table));
+  ASSERT_FALSE(run.error) << run.error->description;
+  ASSERT_EQ(run.workbook.WorksheetCount(), 4);
+  EXPECT_EQ(run.Sheet(1).name, "T1");
+  EXPECT_EQ(run.Sheet(2).name, "T1_Ch");
+  EXPECT_EQ(run.Sheet(3).name, "T2");
+  EXPECT_EQ(run.Sheet(4).name, "T2_Ch");
+  // The second table's chart data refer to its own worksheet.
+  EXPECT_EQ(run.Sheet(4).Formula(1, 2), "='T2'!R3C3");
+  EXPECT_EQ(run.Sheet(4).Formula(2, 2), "='T2'!R4C3");
+  EXPECT_TRUE(run.Sheet(1).active);
 }
 
 TEST(ExcelSimpleTable, ADocumentWithoutTablesLeavesTheWorkbookAlone) {

@@ -63,6 +63,8 @@ inline std::string Properties(std::initializer_list<std::pair<std::string, std::
 
 // One export run into a recording workbook.
 struct ExcelRun {
+  explicit ExcelRun(ChartBehaviour behaviour = {}) : workbook(std::move(behaviour)) {}
+
   RecordingWorkbook workbook;
   FakeOfficeExport exporter;
   std::optional<frame::OfficeLogicError> error;
@@ -70,8 +72,9 @@ struct ExcelRun {
   RecordingWorksheet& Sheet(std::int32_t index = 1) { return workbook.Sheet(index); }
 };
 
-inline ExcelRun RunExcel(const std::string& tables_xml, const std::string& properties_xml = "<properties/>") {
-  ExcelRun run;
+inline ExcelRun RunExcel(const std::string& tables_xml, const std::string& properties_xml = "<properties/>",
+                         ChartBehaviour behaviour = {}) {
+  ExcelRun run(std::move(behaviour));
   try {
     Export(run.workbook, run.exporter, tables_xml, properties_xml);
   } catch (const frame::OfficeLogicError& error) {
