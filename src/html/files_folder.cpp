@@ -1,13 +1,13 @@
 #include "html/files_folder.h"
 
 #include <cerrno>
-#include <cstring>
 #include <set>
 #include <system_error>
 
 #include "frame/cnx_format.h"
 #include "frame/component_info.h"
 #include "html/chtml_writer.h"
+#include "platform/files.h"
 #include "tables/ctable.h"
 
 namespace tabulo::html {
@@ -52,27 +52,12 @@ void EnsureFolder(const std::filesystem::path& folder) {
   throw HtmlError(format.GetText() + ": " + reason);
 }
 
-std::string SafeFileName(std::string_view name) {
-  std::string safe;
-  safe.reserve(name.size());
-  for (char c : name) {
-    auto byte = static_cast<unsigned char>(c);
-    bool reserved = byte < 0x20 || byte == 0x7F || std::strchr("/\\:*?\"<>|", c) != nullptr;
-    safe += reserved ? '_' : c;
-  }
-  for (std::size_t dots = safe.find(".."); dots != std::string::npos; dots = safe.find("..", dots)) {
-    safe.replace(dots, 2, "__");
-  }
-  if (safe.empty()) safe = "_";
-  return safe;
-}
-
 std::vector<std::string> TablePageNames(const tables::CTables& tables) {
   std::set<std::string> taken{"contentspage.htm"};
   std::vector<std::string> names;
   names.reserve(tables.size());
   for (std::size_t i = 0; i < tables.size(); ++i) {
-    std::string base = SafeFileName(tables[i].Name());
+    std::string base = platform::SafeFileName(tables[i].Name());
     std::string name = base + ".htm";
     for (int n = 2; taken.contains(Lower(name)); ++n) name = base + "_" + std::to_string(n) + ".htm";
     taken.insert(Lower(name));

@@ -22,11 +22,6 @@ FilesFolder FilesFolderOf(std::string_view destination);
 // message 2020 and the system's reason.
 void EnsureFolder(const std::filesystem::path& folder);
 
-// A table name as a file name: path separators, "..", control characters and
-// characters that file systems reserve become "_", so no name can reach
-// outside the files folder.
-std::string SafeFileName(std::string_view name);
-
 // The page file name of every table, in document order: the safe name and
 // ".htm"; a name already taken (letter case aside, the contents page
 // included) gets "_2", "_3", ... so that no page replaces another.

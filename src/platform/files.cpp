@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 namespace tabulo::platform {
@@ -110,6 +111,21 @@ std::string TempFolder() {
   std::string result = folder != nullptr && *folder != '\0' ? folder : "/tmp";
   if (result.back() != '/') result += '/';
   return result;
+}
+
+std::string SafeFileName(std::string_view name) {
+  std::string safe;
+  safe.reserve(name.size());
+  for (char c : name) {
+    auto byte = static_cast<unsigned char>(c);
+    bool reserved = byte < 0x20 || byte == 0x7F || std::strchr("/\\:*?\"<>|", c) != nullptr;
+    safe += reserved ? '_' : c;
+  }
+  for (std::size_t dots = safe.find(".."); dots != std::string::npos; dots = safe.find("..", dots)) {
+    safe.replace(dots, 2, "__");
+  }
+  if (safe.empty()) safe = "_";
+  return safe;
 }
 
 }  // namespace tabulo::platform

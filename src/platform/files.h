@@ -35,4 +35,9 @@ bool IsLockedByOther(const std::filesystem::path& path);
 // The temporary folder, ending with a separator: $TMPDIR when set, else /tmp/.
 std::string TempFolder();
 
+// A name from a document as a file name: path separators, "..", control
+// characters and characters that file systems reserve become "_", so that no
+// name can reach outside the folder it is meant for.
+std::string SafeFileName(std::string_view name);
+
 }  // namespace tabulo::platform

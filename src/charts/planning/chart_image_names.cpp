@@ -1,6 +1,5 @@
 #include "charts/planning/chart_image_names.h"
 
-#include <cstring>
 
 #include "frame/vocabularies.h"
 
@@ -22,21 +21,6 @@ void AppendLinkText(std::string_view text, bool file_system_name, std::string& l
 }
 
 }  // namespace
-
-std::string SafeFileName(std::string_view name) {
-  std::string safe;
-  safe.reserve(name.size());
-  for (char c : name) {
-    auto byte = static_cast<unsigned char>(c);
-    bool reserved = byte < 0x20 || byte == 0x7F || std::strchr("/\\:*?\"<>|", c) != nullptr;
-    safe += reserved ? '_' : c;
-  }
-  for (std::size_t dots = safe.find(".."); dots != std::string::npos; dots = safe.find("..", dots)) {
-    safe.replace(dots, 2, "__");
-  }
-  if (safe.empty()) safe = "_";
-  return safe;
-}
 
 std::optional<std::string> ImageExtension(std::string_view format) {
   for (std::string_view known : {"gif", "png", "svg"}) {

@@ -8,11 +8,6 @@
 
 namespace tabulo::charts {
 
-// A table name as a file name: path separators, "..", control characters
-// and characters that file systems reserve become "_", so that no name can
-// reach outside the files folder. The same rule names the table pages.
-std::string SafeFileName(std::string_view name);
-
 // "gif", "png" or "svg" for a format given in any letter case; nullopt for
 // any other.
 std::optional<std::string> ImageExtension(std::string_view format);

@@ -7,6 +7,7 @@
 #include "charts/planning/chart_image_names.h"
 #include "charts/planning/effective_settings.h"
 #include "charts/planning/planning_context.h"
+#include "platform/files.h"
 
 namespace tabulo::charts {
 namespace {
@@ -70,7 +71,8 @@ TableChartPlan PlanTableCharts(const tables::CTable& table, const ChartSettings&
   PlanStructure(context, effective.category_structure, ElementFamily::kCategory, outputs);
   PlanStructure(context, effective.special_structure, ElementFamily::kSpecial, outputs);
 
-  std::string stem = SafeFileName(settings.image_file_stem.empty() ? table.Name() : settings.image_file_stem);
+  std::string stem =
+      platform::SafeFileName(settings.image_file_stem.empty() ? table.Name() : settings.image_file_stem);
   int number = 0;
   for (PlannedOutput& output : outputs) {
     if (auto* note = std::get_if<ChartNote>(&output)) {

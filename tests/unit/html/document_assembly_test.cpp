@@ -9,6 +9,7 @@
 #include "html/renderer.h"
 #include "html/renderer_properties.h"
 #include "platform/error_info.h"
+#include "platform/files.h"
 #include "support/temp_folder.h"
 
 namespace tabulo::html {
@@ -137,7 +138,7 @@ TEST(FilesFolderTest, OnlyTheLastExtensionGoes) {
   FilesFolder folder = FilesFolderOf("/out/Report.v2.htm");
   EXPECT_EQ(folder.full_path, std::filesystem::path("/out/Report.v2_files"));
   EXPECT_EQ(folder.relative_name, "Report.v2_files");
-  EXPECT_EQ(SafeFileName("con\x01/..\\x:y*"), "con_____x_y_");
+  EXPECT_EQ(platform::SafeFileName("con\x01/..\\x:y*"), "con_____x_y_");
 }
 
 }  // namespace
