@@ -33,6 +33,7 @@ constexpr VocabularyRule kWeblineRules[] = {
     {"LayoutStyle", LayoutStyles, 1004, 2012, true},
     {"DisplayOption", DisplayOptions, 1003, 2012, true},
     {"ChartType", ChartTypes, 0, 0, false},
+    {"ChartImageFormat", ChartImageFormats, 1009, 2012, true},
 };
 constexpr VocabularyRule kDoclineRules[] = {{"DisplayOption", DisplayOptions, 2022, 2021, false}};
 constexpr VocabularyRule kSlidelineRules[] = {{"DisplayOption", DisplayOptions, 1008, 2014, true}};

@@ -8,11 +8,11 @@ namespace {
 
 constexpr char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-constexpr std::array<VocabularyEntry, 4> kDisplayOptions{{
-    {"Table Only", 0}, {"Table and Chart", 1}, {"Chart and Table", 2}, {"Chart Only", 3}}};
+constexpr std::array<VocabularyEntry, 4> kDisplayOptions{
+    {{"Table Only", 0}, {"Table and Chart", 1}, {"Chart and Table", 2}, {"Chart Only", 3}}};
 
-constexpr std::array<VocabularyEntry, 4> kChartStructures{{
-    {"No chart", 0}, {"Per element", 1}, {"Per variable", 2}, {"Per table", 3}}};
+constexpr std::array<VocabularyEntry, 4> kChartStructures{
+    {{"No chart", 0}, {"Per element", 1}, {"Per variable", 2}, {"Per table", 3}}};
 
 constexpr std::array<VocabularyEntry, 19> kChartTypes{{
     {"Clustered Bar", 3},
@@ -37,21 +37,35 @@ constexpr std::array<VocabularyEntry, 19> kChartTypes{{
 }};
 
 constexpr std::array<VocabularyEntry, 18> kChartCellItems{{
-    {"Count", 0},        {"ColPercent", 1},      {"RowPercent", 2},       {"TotalPercent", 3},
-    {"Mean", 4},         {"Sum", 5},             {"Minimum", 6},          {"Maximum", 7},
-    {"UnweightedCounts", 8}, {"CumColPercent", 9}, {"CumRowPercent", 10}, {"Range", 11},
-    {"Mode", 12},        {"Median", 13},         {"Percentile", 14},      {"StdDev", 15},
-    {"StdErr", 16},      {"Variance", 17},
+    {"Count", 0},
+    {"ColPercent", 1},
+    {"RowPercent", 2},
+    {"TotalPercent", 3},
+    {"Mean", 4},
+    {"Sum", 5},
+    {"Minimum", 6},
+    {"Maximum", 7},
+    {"UnweightedCounts", 8},
+    {"CumColPercent", 9},
+    {"CumRowPercent", 10},
+    {"Range", 11},
+    {"Mode", 12},
+    {"Median", 13},
+    {"Percentile", 14},
+    {"StdDev", 15},
+    {"StdErr", 16},
+    {"Variance", 17},
 }};
 
-constexpr std::array<VocabularyEntry, 3> kLayoutStyles{{
-    {"Single Document", 0}, {"Table of Contents", 1}, {"Frame Table of Contents", 2}}};
+constexpr std::array<VocabularyEntry, 3> kLayoutStyles{
+    {{"Single Document", 0}, {"Table of Contents", 1}, {"Frame Table of Contents", 2}}};
 
-constexpr std::array<VocabularyEntry, 5> kPresentationStyles{{
-    {"Default", 0}, {"Black and White", 1}, {"Custom1", 2}, {"Custom2", 3}, {"Custom3", 4}}};
+constexpr std::array<VocabularyEntry, 5> kPresentationStyles{
+    {{"Default", 0}, {"Black and White", 1}, {"Custom1", 2}, {"Custom2", 3}, {"Custom3", 4}}};
 
-constexpr std::array<VocabularyEntry, 3> kPrintingOptions{{
-    {"Repeat Axes", 0}, {"Fit to page", 1}, {"None", 2}}};
+constexpr std::array<VocabularyEntry, 3> kChartImageFormats{{{"gif", 0}, {"png", 1}, {"svg", 2}}};
+constexpr std::array<VocabularyEntry, 3> kPrintingOptions{
+    {{"Repeat Axes", 0}, {"Fit to page", 1}, {"None", 2}}};
 
 }  // namespace
 
@@ -73,5 +87,6 @@ std::span<const VocabularyEntry> ChartCellItems() { return kChartCellItems; }
 std::span<const VocabularyEntry> LayoutStyles() { return kLayoutStyles; }
 std::span<const VocabularyEntry> PresentationStyles() { return kPresentationStyles; }
 std::span<const VocabularyEntry> PrintingOptions() { return kPrintingOptions; }
+std::span<const VocabularyEntry> ChartImageFormats() { return kChartImageFormats; }
 
 }  // namespace tabulo::frame

@@ -24,6 +24,7 @@ std::span<const VocabularyEntry> ChartCellItems();      // "Count" 0 ... "Varian
 std::span<const VocabularyEntry> LayoutStyles();        // "Single Document" 0 ...
 std::span<const VocabularyEntry> PresentationStyles();  // "Default" 0 ... "Custom3" 4
 std::span<const VocabularyEntry> PrintingOptions();     // "Repeat Axes" 0, "Fit to page" 1, "None" 2
+std::span<const VocabularyEntry> ChartImageFormats();   // "gif" 0, "png" 1, "svg" 2
 
 // Codes of texts outside the vocabulary, as the settings define them.
 inline constexpr int kDefaultChartTypeCode = 0;      // clustered column

@@ -76,6 +76,7 @@ HRESULT ApplyProperties(frame::CExportProperties& properties, CRenderSettings& s
       read.Structure("ChartCategoryElements", chart_structure::kPerVariable, chart_structure::kPerVariable);
   settings.chart_cell_item = Lookup(read.Text("ChartCellItem"), frame::ChartCellItems()).value_or(0);
   settings.chart_image_location = read.Text("ChartImageLocation");
+  settings.chart_image_format = read.Text("ChartImageFormat");
   settings.charting_prog_id = read.Text("ChartingProgId");
   read.Flag("ChartRowsAsSeries", settings.chart_rows_as_series);
   settings.chart_special_elements =

@@ -49,6 +49,7 @@ struct CRenderSettings : tables::RenderContext {
   std::int32_t chart_cell_item = 0;
   std::int32_t chart_category_elements = 0;
   std::string chart_image_location;
+  std::string chart_image_format = "gif";  // gif, png or svg
   std::string charting_prog_id;
   bool chart_rows_as_series = false;
   std::int32_t chart_special_elements = 0;

@@ -24,7 +24,7 @@ struct Member {
 };
 
 using S = CRenderSettings;
-constexpr std::array<Member, 34> kMembers{{
+constexpr std::array<Member, 35> kMembers{{
     {"Destination", 1, &S::destination},
     {"PrintingPageBreak", 2, &S::printing_page_break},
     {"DisplayOption", 3, &S::display_option},
@@ -59,6 +59,7 @@ constexpr std::array<Member, 34> kMembers{{
     {"FormatPercentageAxes", 31, &S::format_percentage_axes},
     {"ChartCellItem", 32, &S::chart_cell_item},
     {"ChartCategoryElements", 33, &S::chart_category_elements},
+    {"ChartImageFormat", 34, &S::chart_image_format},
 }};
 
 const Member* FindMember(std::int32_t dispid) {
@@ -140,6 +141,10 @@ HRESULT PutRendererProperty(CRenderSettings& settings, std::int32_t dispid, cons
           Variant text;
           hr = platform::ChangeType(value, VarType::Bstr, text);
           if (platform::Failed(hr)) return;
+          if (dispid == 34 && !frame::LookupVocabulary(frame::ChartImageFormats(), text.string())) {
+            hr = platform::E_INVALIDARG;
+            return;
+          }
           settings.*field = dispid == 14 ? WithLocationSeparator(text.string()) : text.string();
         } else {
           std::int32_t number = 0;

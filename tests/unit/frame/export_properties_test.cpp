@@ -49,13 +49,13 @@ TEST_F(ExportPropertiesTest, EveryComponentHasItsOwnDefaults) {
     const char* name;
     const char* value;
   };
-  for (const Expectation& e : {Expectation{ComponentKind::kWebline, 33, "DisplayOption", "Table and Chart"},
+  for (const Expectation& e : {Expectation{ComponentKind::kWebline, 34, "DisplayOption", "Table and Chart"},
                                Expectation{ComponentKind::kDocline, 27, "DisplayOption", "Table Only"},
                                Expectation{ComponentKind::kSlideline, 27, "DisplayOption", "Chart Only"},
                                Expectation{ComponentKind::kSheetline, 30, "PrintingOption", "Repeat Axes"},
                                Expectation{ComponentKind::kSlideline, 27, "HideApplication", "-1"},
                                Expectation{ComponentKind::kDocline, 27, "HideApplication", "0"},
-                               Expectation{ComponentKind::kWebline, 33, "LayoutStyle", "Single Document"}}) {
+                               Expectation{ComponentKind::kWebline, 34, "LayoutStyle", "Single Document"}}) {
     CExportProperties store(Component(e.kind));
     std::string xml;
     ASSERT_EQ(store.GetPropertiesXml(&xml), S_OK);

@@ -18,11 +18,11 @@ using testing::Properties;
 using testing::Property;
 using testing::Value;
 
-
 TEST(PropertyValidationTest, DestinationIsStoredAsItsFullPath) {
   int runs = 0;
   auto text = MakeExport(ComponentKind::kTextline, &runs);
-  ASSERT_EQ(text->put_PropertiesXml(Properties(Property("Destination", 8, "/data/out/../x.csv")).c_str()), S_OK);
+  ASSERT_EQ(text->put_PropertiesXml(Properties(Property("Destination", 8, "/data/out/../x.csv")).c_str()),
+            S_OK);
   EXPECT_EQ(Value(*text, "Destination"), "/data/x.csv");
   ASSERT_EQ(text->put_PropertiesXml(Properties(Property("Destination", 8, "rel\\x.csv")).c_str()), S_OK);
   EXPECT_EQ(Value(*text, "Destination"), (std::filesystem::current_path() / "rel/x.csv").string());
@@ -50,7 +50,8 @@ TEST(PropertyValidationTest, WeblineRejectsSettingsOutsideTheirVocabularies) {
   int runs = 0;
   FakePrompter prompter;
   auto html = MakeExport(ComponentKind::kWebline, &runs, &prompter);
-  EXPECT_EQ(html->put_PropertiesXml(Properties(Property("DisplayOption", 8, "Charts Galore")).c_str()), E_FAIL);
+  EXPECT_EQ(html->put_PropertiesXml(Properties(Property("DisplayOption", 8, "Charts Galore")).c_str()),
+            E_FAIL);
   EXPECT_EQ(LastErrorText(), "Charts Galore is an invalid setting for the property DisplayOption");
   EXPECT_EQ(Value(*html, "DisplayOption"), "Table and Chart");
 
@@ -62,8 +63,20 @@ TEST(PropertyValidationTest, WeblineRejectsSettingsOutsideTheirVocabularies) {
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].caption, "Tabulo HTML Export");
   EXPECT_EQ(prompter.shown[0].text,
-            "Neon is an invalid presentation style setting\n\nPress the help button below for additional information");
+            "Neon is an invalid presentation style setting\n\nPress the help button below for additional "
+            "information");
   EXPECT_TRUE(prompter.shown[0].help);
+}
+
+TEST(PropertyValidationTest, WeblineChartImagesAreGifPngOrSvg) {
+  int runs = 0;
+  auto html = MakeExport(ComponentKind::kWebline, &runs, nullptr);
+  EXPECT_EQ(Value(*html, "ChartImageFormat"), "gif");
+  ASSERT_EQ(html->put_PropertiesXml(Properties(Property("ChartImageFormat", 8, "SVG")).c_str()), S_OK);
+  EXPECT_EQ(Value(*html, "ChartImageFormat"), "SVG");
+  EXPECT_EQ(html->put_PropertiesXml(Properties(Property("ChartImageFormat", 8, "bmp")).c_str()), E_FAIL);
+  EXPECT_EQ(LastErrorText(), "bmp is an invalid setting for the property ChartImageFormat");
+  EXPECT_EQ(Value(*html, "ChartImageFormat"), "gif");
 }
 
 TEST(PropertyValidationTest, WeblineRestoresAnUnknownChartTypeSilently) {

@@ -110,6 +110,16 @@ TEST(RendererPropertiesTest, DerivedReadsAndReadOnlyMembers) {
   EXPECT_EQ(RendererDispId("NoSuchThing"), std::nullopt);
 }
 
+TEST(RendererPropertiesTest, ChartImageFormatIsOneOfThreeWords) {
+  CRenderSettings settings = Fresh();
+  EXPECT_EQ(settings.chart_image_format, "gif");
+  EXPECT_EQ(PutRendererProperty(settings, 34, Variant::FromString("Png")), S_OK);
+  EXPECT_EQ(settings.chart_image_format, "Png");
+  EXPECT_EQ(PutRendererProperty(settings, 34, Variant::FromString("jpeg")), platform::E_INVALIDARG);
+  EXPECT_EQ(settings.chart_image_format, "Png");
+  EXPECT_EQ(RendererDispId("chartimageformat"), 34);
+}
+
 TEST(RendererPropertiesTest, ChartImageLocationEndsInASeparator) {
   CRenderSettings settings = Fresh();
   auto put = [&](const char* text) {
