@@ -9,7 +9,9 @@
 #include <sstream>
 
 #include "catalog.h"
+#include "charts/planning/plan_json.h"
 #include "html/renderer.h"
+#include "html/table_charts.h"
 #include "platform/error_info.h"
 #include "platform/system_text.h"
 #include "terminal_prompter.h"
@@ -152,6 +154,27 @@ int RunRender(const RenderOptions& options) {
     html::RenderOutput output = &std::cout;
     if (options.output) output = std::filesystem::path(*options.output);
     Check(renderer.Render(tables, output, nullptr));
+    return kExitOk;
+  } catch (const CommandFailed& failure) {
+    return failure.exit_code;
+  }
+}
+
+int RunChartPlan(const SettingsOptions& options, const std::string& tables_file) {
+  try {
+    auto component = deliverables::CreateExport(ComponentOf(options.component));
+    ApplySettings(*component, options);
+    html::CRenderer renderer;
+    Check(renderer.CreationResult());
+    Check(renderer.ApplyExportProperties(component->Properties()));
+    std::string tables = ReadAll(tables_file);
+    std::vector<charts::TableChartPlan> plans;
+    try {
+      plans = html::PlanDocumentCharts(tables, renderer.Settings());
+    } catch (const std::exception& error) {
+      Fail(error.what(), kExitFailed);
+    }
+    std::cout << charts::PlanToJson(plans) << '\n';
     return kExitOk;
   } catch (const CommandFailed& failure) {
     return failure.exit_code;

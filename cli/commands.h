@@ -31,5 +31,8 @@ int RunExport(const SettingsOptions& options, const std::string& tables_file);
 // standard output.
 int RunRender(const RenderOptions& options);
 int RunProperties(const SettingsOptions& options);
+// Prints, as JSON, the charts the HTML export would make of every table with
+// the HTML component's settings, without drawing them.
+int RunChartPlan(const SettingsOptions& options, const std::string& tables_file);
 
 }  // namespace tabulo::cli

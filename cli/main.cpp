@@ -44,6 +44,19 @@ int main(int argc, char** argv) {
   render_command->add_option("-o,--output", render_options.output,
                              "the page file (default: standard output)");
 
+  SettingsOptions chart_plan_options;
+  chart_plan_options.component = "html";
+  std::string chart_plan_tables;
+  CLI::App* chart_plan_command =
+      app.add_subcommand("chart-plan", "print as JSON the charts the HTML export would make of each table");
+  chart_plan_command
+      ->add_option("TABLES_XML", chart_plan_tables, "the Tables XML file, or - for standard input")
+      ->required();
+  chart_plan_command->add_option("-p,--properties", chart_plan_options.properties_file,
+                                 "an HTML properties XML file to put first");
+  chart_plan_command->add_option("-s,--set", chart_plan_options.settings,
+                                 "put one HTML property as NAME=VALUE (repeatable)");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -53,5 +66,6 @@ int main(int argc, char** argv) {
   }
   if (export_command->parsed()) return RunExport(export_options, tables_file);
   if (render_command->parsed()) return RunRender(render_options);
+  if (chart_plan_command->parsed()) return RunChartPlan(chart_plan_options, chart_plan_tables);
   return RunProperties(properties_options);
 }

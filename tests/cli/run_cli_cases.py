@@ -4,6 +4,7 @@ messages and the destination rules, read back with independent tools."""
 
 import argparse
 import fcntl
+import json
 import os
 import shutil
 import subprocess
@@ -215,6 +216,24 @@ def main():
         time.sleep(0.05)
     r.check("LaunchApplication opens the written file with the desktop opener",
             result.returncode == 0 and os.path.exists(opened) and open(opened).read() == launched,
+            result.stderr)
+
+    # The side variable gives the series (ChartRowsAsSeries is on by default)
+    # over one blank category, since the table has no top variable; the
+    # chart cell item falls back to Count, which sets no decimals.
+    result = r.run("chart-plan", tables, "-s", "PrintingPageBreak=false", "-s", "ChartImageFormat=png",
+                   "-s", "Destination=" + r.path("report.htm"))
+    expected = [{"name": "T1", "position": "after", "items": [{
+        "number": 1, "file": "T1_1.png", "src": "report_files/T1_1.png", "type": 0, "title": "Gender",
+        "category_axis_title": "Frequency", "value_axis_title": "Count", "number_format": "general",
+        "percentage": False, "fixed_scale": False, "legend": {"shown": True, "position": 4},
+        "width": 600, "height": 300, "categories": [" "],
+        "series": [{"name": "Male", "values": [10]}, {"name": "Female", "values": [12]}]}]}]
+    r.check("chart-plan prints the planned charts as JSON",
+            result.returncode == 0 and json.loads(result.stdout) == expected, result.stdout + result.stderr)
+    result = r.run("chart-plan", tables, "-s", "ChartImageFormat=bmp")
+    r.check("chart-plan refuses an unknown image format",
+            result.returncode == 1 and "bmp is an invalid setting for the property ChartImageFormat" in result.stderr,
             result.stderr)
 
     print("%d failure(s)" % r.failures)
