@@ -17,7 +17,7 @@ namespace {
 
 using platform::HRESULT;
 
-constexpr int kChartingUnavailable = 1007;
+constexpr std::string_view kChartEngineName = "Tabulo.ChartEngine";
 constexpr int kStylesheetExportFailed = 2009;
 constexpr int kCannotCreateObject = 2024;
 constexpr int kLogoPicture = 104;
@@ -30,20 +30,12 @@ std::string Property(frame::CExport& component, std::string_view name) {
   return value;
 }
 
-// This build draws no charts: the chart options fall back to the table
-// alone, and "Chart Only" cannot be exported.
+// Charts are drawn by the built-in engine, which is always there: the check
+// only records which engine draws them.
 HRESULT CheckCharting(frame::CExport& component) {
   if (frame::EqualsAsciiIgnoringCase(Property(component, "DisplayOption"), "Table Only"))
     return platform::S_OK;
-  frame::CNXFormat format(component.Info());
-  format.Format(kChartingUnavailable);
-  std::string text = format.GetText();
-  component.Warn(text);
-  if (frame::EqualsAsciiIgnoringCase(Property(component, "DisplayOption"), "Chart Only")) {
-    frame::ReportError(component.Info(), text);
-    return platform::E_FAIL;
-  }
-  return component.Properties().SetString("DisplayOption", "Table Only");
+  return component.Properties().SetString("ChartingProgId", kChartEngineName);
 }
 
 HRESULT WriteBesidePage(frame::CExport& component, const std::filesystem::path& path,

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "charts/planning/plan_table_charts.h"
 #include "frame/cnx_format.h"
 #include "frame/component_info.h"
 #include "frame/string_table.h"
@@ -9,6 +10,8 @@
 #include "html/grid.h"
 #include "html/grid_cell.h"
 #include "html/markup_sanitizer.h"
+#include "html/page_break.h"
+#include "html/table_charts.h"
 #include "tables/ctable.h"
 #include "tables/table_layout.h"
 
@@ -41,9 +44,11 @@ std::string WeblineText(int id) {
 
 }  // namespace
 
-DocumentAssembly::DocumentAssembly(tables::CDocument& document, const CRenderSettings& settings)
+DocumentAssembly::DocumentAssembly(tables::CDocument& document, const CRenderSettings& settings,
+                                   const ChartPainter& paint)
     : document_(document),
       settings_(settings),
+      paint_(paint),
       files_folder_(FilesFolderOf(settings.destination)),
       page_names_(document.Tables() != nullptr ? TablePageNames(*document.Tables())
                                                : std::vector<std::string>{}) {}
@@ -177,21 +182,24 @@ void DocumentAssembly::RenderTables(CHtmlWriter& writer, bool contents_written) 
       continue;
     }
     if (!first || contents_written) {
-      if (settings_.printing_page_break) PageBreak(writer);
+      if (settings_.printing_page_break) WritePageBreak(writer);
       Empty(writer, "HR", {{"align", "left"}, {"width", "100%"}, {"size", "2"}});
     }
     first = false;
-    RenderTableBlock(table, writer);
+    RenderTableBlock(table, page_names_[index], writer);
   }
 }
 
-void DocumentAssembly::RenderTableBlock(tables::CTable& table, CHtmlWriter& writer) {
+void DocumentAssembly::RenderTableBlock(tables::CTable& table, std::string_view page_name,
+                                        CHtmlWriter& writer) {
   tables::PrepareTableLayout(table);
   bool single = settings_.layout_style != layout_style::kTableOfContents &&
                 settings_.layout_style != layout_style::kFrameTableOfContents;
   if (single) Empty(writer, "A", {{"NAME", table.Name()}});
-  // Charts come from the chart engine, which this build does not have: the
-  // chart options draw the grid alone.
+  charts::TableChartPlan charts =
+      charts::PlanTableCharts(table, ChartSettingsOf(settings_, files_folder_, !single, page_name));
+  ChartOutput chart_output{[this] { return FolderForPages(); }, settings_.chart_image_format, paint_};
+  if (charts.position == charts::ChartPosition::kBeforeGrid) WriteChartItems(charts, chart_output, writer);
   if (settings_.display_option != display_option::kChartOnly) {
     if (settings_.display_annotations) {
       RenderAnnotations(table, settings_, writer, true);
@@ -204,6 +212,7 @@ void DocumentAssembly::RenderTableBlock(tables::CTable& table, CHtmlWriter& writ
       writer.LineBreak();
     }
   }
+  if (charts.position == charts::ChartPosition::kAfterGrid) WriteChartItems(charts, chart_output, writer);
   if (single) TopLink(writer);
 }
 
@@ -235,7 +244,7 @@ void DocumentAssembly::RenderTablePage(tables::CTable& table, const std::string&
   writer.EndElement("td");
   writer.EndElement("tr");
   writer.EndElement("table");
-  RenderTableBlock(table, writer);
+  RenderTableBlock(table, page_name, writer);
   writer.EndElement("body");
   writer.EndElement("html");
   writer.EndDocument();
@@ -342,10 +351,6 @@ void DocumentAssembly::TableOfContents(CHtmlWriter& writer) {
     writer.EndElement("tr");
   }
   writer.EndElement("table");
-}
-
-void DocumentAssembly::PageBreak(CHtmlWriter& writer) {
-  Empty(writer, "P", {{"style", "page-break-before='always'"}});
 }
 
 void DocumentAssembly::TopLink(CHtmlWriter& writer) {

@@ -68,7 +68,7 @@ HRESULT CRenderer::Render(std::string_view tables_xml, const RenderOutput& outpu
     CHtmlWriter writer(settings_.indent_output);
     if (const auto* path = std::get_if<std::filesystem::path>(&output)) writer.OutputToFile(*path);
     if (const auto* stream = std::get_if<std::ostream*>(&output)) writer.OutputToStream(**stream);
-    DocumentAssembly(document, settings_).Render(writer);
+    DocumentAssembly(document, settings_, paint_).Render(writer);
     if (std::holds_alternative<std::monostate>(output) && result != nullptr) {
       *result = platform::Variant::FromString(writer.Output());
     }
@@ -81,6 +81,9 @@ HRESULT CRenderer::Render(std::string_view tables_xml, const RenderOutput& outpu
   } catch (const MissingValueRowError&) {
     ReportRendererMessage(kValueRowsMissing);
     return platform::E_UNEXPECTED;
+  } catch (const std::invalid_argument& error) {
+    ReportRendererError(error.what());
+    return platform::E_INVALIDARG;
   }
   return platform::S_OK;
 }

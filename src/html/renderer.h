@@ -5,9 +5,11 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include "frame/export_properties.h"
+#include "html/chart_engine_painter.h"
 #include "html/render_settings.h"
 #include "platform/hresult.h"
 #include "platform/variant.h"
@@ -51,9 +53,12 @@ class CRenderer final : public IRenderer {
   // Loads an export's properties, as the HTML export does before rendering.
   platform::HRESULT ApplyExportProperties(frame::CExportProperties& properties);
   CRenderSettings& Settings() { return settings_; }
+  // The engine that draws the chart images; the built-in one unless replaced.
+  void SetChartPainter(ChartPainter paint) { paint_ = std::move(paint); }
 
  private:
   CRenderSettings settings_;
+  ChartPainter paint_ = PaintWithChartEngine;
   platform::HRESULT creation_result_;
 };
 
