@@ -9,6 +9,7 @@
 
 #include "charts/chart_description.h"
 #include "charts/engine/image_format.h"
+#include "charts/engine/picture_size.h"
 
 namespace tabulo::charts {
 

@@ -10,7 +10,7 @@
 #include "charts/engine/chart_kind.h"
 #include "charts/engine/colour.h"
 #include "charts/engine/geometry.h"
-#include "charts/engine/image_format.h"
+#include "charts/engine/picture_size.h"
 #include "charts/engine/text_painter.h"
 
 namespace tabulo::charts::engine {

@@ -3,7 +3,7 @@
 #include <cairo.h>
 
 #include "charts/chart_description.h"
-#include "charts/engine/image_format.h"
+#include "charts/engine/picture_size.h"
 
 namespace tabulo::charts::engine {
 

@@ -18,9 +18,6 @@ struct Box {
   double Bottom() const { return top + height; }
   double CentreX() const { return left + width / 2.0; }
   double CentreY() const { return top + height / 2.0; }
-  bool Contains(Point point) const {
-    return point.x >= left && point.x < Right() && point.y >= top && point.y < Bottom();
-  }
 };
 
 }  // namespace tabulo::charts::engine

@@ -1,18 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 namespace tabulo::charts {
 
 // The file formats a chart picture can be written in.
 enum class ImageFormat { kGif, kPng, kSvg };
-
-// The size of a chart picture in pixels.
-struct PictureSize {
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-
-  friend bool operator==(const PictureSize&, const PictureSize&) = default;
-};
 
 }  // namespace tabulo::charts

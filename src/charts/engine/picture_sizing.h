@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "charts/engine/image_format.h"
+#include "charts/engine/picture_size.h"
 
 namespace tabulo::charts::engine {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "charts/chart_description.h"
-#include "charts/engine/image_format.h"
+#include "charts/engine/picture_size.h"
 
 namespace tabulo::charts {
 
