@@ -49,10 +49,15 @@ struct IndexedImage {
   std::vector<GifPixelType> indices;
 };
 
+constexpr int kQuantiseSpeed = 10;
+
 IndexedImage Quantise(const RasterImage& image) {
   std::vector<std::uint8_t> rgba = RgbaBytes(image);
   std::unique_ptr<liq_attr, AttributesRelease> attributes(liq_attr_create());
-  if (!attributes || liq_set_max_colors(attributes.get(), kMostColours) != LIQ_OK) {
+  // A chart has few flat colours plus anti-aliased edges; the fastest
+  // setting keeps them apart and is several times quicker than the default.
+  if (!attributes || liq_set_max_colors(attributes.get(), kMostColours) != LIQ_OK ||
+      liq_set_speed(attributes.get(), kQuantiseSpeed) != LIQ_OK) {
     throw ChartError("cannot reduce the chart's colours for GIF");
   }
   std::unique_ptr<liq_image, QuantImageRelease> input(
