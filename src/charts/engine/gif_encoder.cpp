@@ -2,6 +2,7 @@
 
 #include <gif_lib.h>
 #include <libimagequant.h>
+#include <omp.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -52,6 +53,10 @@ struct IndexedImage {
 constexpr int kQuantiseSpeed = 10;
 
 IndexedImage Quantise(const RasterImage& image) {
+  // The quantiser runs its loops on OpenMP threads, which then spin between
+  // charts: on a picture this small one thread is as fast and leaves the
+  // other cores alone.
+  omp_set_num_threads(1);
   std::vector<std::uint8_t> rgba = RgbaBytes(image);
   std::unique_ptr<liq_attr, AttributesRelease> attributes(liq_attr_create());
   // A chart has few flat colours plus anti-aliased edges; the fastest
