@@ -11,6 +11,9 @@
 #include <set>
 #include <string_view>
 
+#include "office/chart/chart_names.h"
+#include "office/chart/data_label_position.h"
+#include "office/chart/plot_chart_type.h"
 #include "office/spreadsheet/cell_reference.h"
 #include "office/spreadsheet/sheet_name.h"
 #include "xml/safe_parsing.h"
@@ -150,6 +153,7 @@ class Linter {
       const std::string type = TypeOf(name);
       if (type == kWorkbookType) CheckWorkbook(name, root);
       if (type == kWorksheetType) CheckWorksheet(name, root);
+      if (type == dml_chart::kContentType) CheckLabelPositions(name, root);
       CheckShapeIds(name, root);
       if (NamespaceOf(root) == kWordNamespace) CheckTableCells(name, root);
     }
@@ -346,6 +350,23 @@ class Linter {
       if (LocalName(node) != "cNvPr") return;
       const std::string id = Attribute(node, "id").value_or("");
       if (!ids.insert(id).second) Report(name, "duplicate shape id " + id);
+    });
+  }
+
+  // Office repairs away a label position the chart type does not offer.
+  void CheckLabelPositions(const std::string& name, const xmlNode* root) {
+    ForEachElement(root, [&](const xmlNode* node) {
+      if (LocalName(node) != "dLblPos" || NamespaceOf(node) != dml_chart::kNamespace) return;
+      const std::string value = Attribute(node, "val").value_or("");
+      const xmlNode* plot = node->parent;
+      while (plot != nullptr && plot->type == XML_ELEMENT_NODE && !PlotChartType(plot)) plot = plot->parent;
+      if (plot == nullptr || plot->type != XML_ELEMENT_NODE) return;
+      const auto shape = ShapeOf(*PlotChartType(plot));
+      const auto position = ParseLabelPosition(value);
+      if (shape && (!position || !IsLabelPositionAllowed(*shape, *position))) {
+        Report(name,
+               "data label position \"" + value + "\" is not offered by " + std::string(LocalName(plot)));
+      }
     });
   }
 

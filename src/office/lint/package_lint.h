@@ -27,6 +27,7 @@ struct LintFinding {
 //   indices exist, merged ranges are well-formed, span two cells or more
 //   and do not overlap;
 // - drawings and slides: shape ids (cNvPr) are unique within the part;
+// - charts: data label positions are ones the chart type offers;
 // - word documents: every table cell holds a paragraph.
 std::vector<LintFinding> LintPackage(const std::vector<ZipEntry>& entries);
 
