@@ -1,5 +1,6 @@
 #include "catalog.h"
 
+#include "sheetline/sheetline_module.h"
 #include "textline/textline_module.h"
 #include "webline/webline_module.h"
 
@@ -9,6 +10,9 @@ std::unique_ptr<frame::CExport> CreateExport(frame::ComponentKind kind, frame::H
   const frame::ComponentInfo& info = frame::Component(kind);
   if (kind == frame::ComponentKind::kTextline) {
     return std::make_unique<frame::CExport>(info, textline::CreateStage(), std::move(host));
+  }
+  if (kind == frame::ComponentKind::kSheetline) {
+    return std::make_unique<frame::CExport>(info, sheetline::CreateStage(), std::move(host));
   }
   if (kind == frame::ComponentKind::kWebline) {
     return std::make_unique<frame::CExport>(info, webline::CreateStage(), std::move(host));

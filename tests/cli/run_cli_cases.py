@@ -180,14 +180,21 @@ def main():
             result.returncode == 1 and "An error occurred while parsing the Tables XML: " in result.stderr
             and not os.path.exists(r.path("broken.htm")), result.stderr)
 
-    for component, name in (("word", "Microsoft Word"), ("powerpoint", "Microsoft PowerPoint"),
-                            ("excel", "Microsoft Excel")):
+    for component, name in (("word", "Microsoft Word"), ("powerpoint", "Microsoft PowerPoint")):
         target = r.path("not-written-" + component)
         result = r.run("export", component, tables, "-o", target)
         r.check(component + " export is reported as not available",
                 result.returncode == 1 and result.stderr ==
                 "tabulo: The " + name + " export is not available in this build\n"
                 and not any(f.startswith("not-written-" + component) for f in os.listdir(r.work)), result.stderr)
+
+    workbook = r.path("survey.xlsx")
+    result = r.run("export", "excel", tables, "-o", workbook)
+    with open(workbook, "rb") as stream:
+        signature = stream.read(4)
+    r.check("excel export writes a workbook and prints where",
+            result.returncode == 0 and result.stdout.strip() == workbook and signature == b"PK\x03\x04",
+            result.stderr)
 
     result = r.run("export", "text", r.path("nothing-here.xml"), "-o", r.path("x.csv"))
     r.check("an unreadable input file fails", result.returncode == 1 and "cannot read" in result.stderr,
