@@ -1,6 +1,9 @@
 #include "xml/document.h"
 
+#include <algorithm>
+
 #include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 #include <libxml/tree.h>
 #include <libxml/xpath.h>
 
@@ -19,8 +22,14 @@ std::string TakeString(xmlChar* text) {
   return result;
 }
 
+// A push context keeps the document it built until it is taken away; one
+// left behind (after an error) goes with the context.
 struct ContextDeleter {
-  void operator()(xmlParserCtxtPtr context) const { xmlFreeParserCtxt(context); }
+  void operator()(xmlParserCtxtPtr context) const {
+    xmlFreeDoc(context->myDoc);
+    context->myDoc = nullptr;
+    xmlFreeParserCtxt(context);
+  }
 };
 struct XPathContextDeleter {
   void operator()(xmlXPathContextPtr context) const { xmlXPathFreeContext(context); }
@@ -101,19 +110,36 @@ void Node::ReplaceFirstChildWithCData(std::string_view text) {
 
 void Document::Deleter::operator()(_xmlDoc* doc) const { xmlFreeDoc(doc); }
 
+// Parsed in slices by a push parser: a whole document in memory hits the
+// parser's lookup limit once it passes 10 MB, and lifting the limits would
+// lift the protections against entity expansion with them.
 Document Document::Parse(std::string_view text) {
   RefuseExternalResources();
-  std::unique_ptr<xmlParserCtxt, ContextDeleter> context(xmlNewParserCtxt());
-  if (!context) throw std::bad_alloc();
   if (text.size() > static_cast<std::size_t>(INT32_MAX)) throw ParseError("The document is too large.", 0);
+  std::unique_ptr<xmlParserCtxt, ContextDeleter> context(
+      xmlCreatePushParserCtxt(nullptr, nullptr, nullptr, 0, nullptr));
+  if (!context) throw std::bad_alloc();
   FirstError first;
   CaptureFirstError(context.get(), &first);
-  xmlDocPtr doc = xmlCtxtReadMemory(context.get(), text.data(), static_cast<int>(text.size()), nullptr,
-                                    "UTF-8", SafeParseOptions());
-  if (doc == nullptr || context->wellFormed == 0) {
-    if (doc != nullptr) xmlFreeDoc(doc);
+  xmlCtxtUseOptions(context.get(), SafeParseOptions());
+  // The text is UTF-8 whatever its declaration says (it was decoded on reading).
+  xmlSwitchToEncoding(context.get(), xmlFindCharEncodingHandler("UTF-8"));
+
+  constexpr std::size_t kSlice = 1 << 20;
+  std::size_t offset = 0;
+  bool stopped = false;
+  while (!stopped) {
+    const std::size_t size = std::min(kSlice, text.size() - offset);
+    const bool last = offset + size == text.size();
+    const int status = xmlParseChunk(context.get(), text.data() + offset, static_cast<int>(size), last ? 1 : 0);
+    offset += size;
+    stopped = last || status != 0 || context->disableSAX != 0;
+  }
+  if (context->myDoc == nullptr || context->wellFormed == 0 || context->errNo != 0) {
     throw ParseError(ReasonOf(first), first.line);
   }
+  xmlDocPtr doc = context->myDoc;
+  context->myDoc = nullptr;
   return Document(doc);
 }
 

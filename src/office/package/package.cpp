@@ -18,19 +18,26 @@ void CheckPartName(std::string_view name) {
 void Package::AddPart(std::string_view name, std::string_view content_type, std::string bytes) {
   CheckPartName(name);
   if (HasPart(name)) throw std::invalid_argument("duplicate part: " + std::string(name));
+  part_index_.emplace(std::string(name), parts_.size());
   parts_.push_back({std::string(name), std::move(bytes)});
   content_types_.SetPartType(name, content_type);
 }
 
-bool Package::HasPart(std::string_view name) const {
-  return std::any_of(parts_.begin(), parts_.end(), [&](const Part& part) { return part.name == name; });
+bool Package::HasPart(std::string_view name) const { return part_index_.find(name) != part_index_.end(); }
+
+std::string Package::FreePartName(std::string_view stem, std::string_view extension) {
+  std::size_t& number = last_free_numbers_[std::string(stem) + '\n' + std::string(extension)];
+  std::string name;
+  do {
+    name = std::string(stem) + std::to_string(++number) + std::string(extension);
+  } while (HasPart(name));
+  return name;
 }
 
 const std::string& Package::PartBytes(std::string_view name) const {
-  for (const Part& part : parts_) {
-    if (part.name == name) return part.bytes;
-  }
-  throw std::out_of_range("no part " + std::string(name));
+  const auto found = part_index_.find(name);
+  if (found == part_index_.end()) throw std::out_of_range("no part " + std::string(name));
+  return parts_[found->second].bytes;
 }
 
 Relationships& Package::RelationshipsOf(std::string_view part_name) {

@@ -21,6 +21,10 @@ class Package {
   // are names that are empty, begin with "/" or hold "\", "//" or "..".
   void AddPart(std::string_view name, std::string_view content_type, std::string bytes);
   bool HasPart(std::string_view name) const;
+  // The first name stem + number + extension no part has, the numbers
+  // counting on from the last one this gave for the stem and extension
+  // ("xl/charts/chart" + "7" + ".xml").
+  std::string FreePartName(std::string_view stem, std::string_view extension);
   const std::string& PartBytes(std::string_view name) const;  // throws std::out_of_range
 
   ContentTypes& Types() { return content_types_; }
@@ -56,6 +60,10 @@ class Package {
     std::string bytes;
   };
   std::vector<Part> parts_;
+  // Part name to its index in parts_: a workbook with thousands of charts
+  // has tens of thousands of parts.
+  std::map<std::string, std::size_t, std::less<>> part_index_;
+  std::map<std::string, std::size_t, std::less<>> last_free_numbers_;
   ContentTypes content_types_;
   std::map<std::string, Relationships, std::less<>> relationships_;
 };

@@ -23,11 +23,7 @@ class PartContext final : public DrawingPartContext {
   std::string AddRelatedPart(std::string_view relationship_type, std::string_view stem,
                              std::string_view extension, std::string_view content_type,
                              std::string bytes) override {
-    std::string name;
-    for (std::size_t number = 1;; ++number) {
-      name = std::string(stem) + std::to_string(number) + std::string(extension);
-      if (!package_.HasPart(name)) break;
-    }
+    const std::string name = package_.FreePartName(stem, extension);
     package_.AddPart(name, content_type, std::move(bytes));
     return package_.Relate(part_name_, relationship_type, name);
   }

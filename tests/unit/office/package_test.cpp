@@ -145,6 +145,16 @@ TEST(PackageTest, RefusesBadAndDuplicatePartNames) {
   EXPECT_THROW(package.PartBytes("c.xml"), std::out_of_range);
 }
 
+TEST(PackageTest, FreePartNamesCountOnAndSkipNamesInUse) {
+  Package package;
+  package.AddPart("xl/charts/chart2.xml", "t", "taken");
+  EXPECT_EQ(package.FreePartName("xl/charts/chart", ".xml"), "xl/charts/chart1.xml");
+  EXPECT_EQ(package.FreePartName("xl/charts/chart", ".xml"), "xl/charts/chart3.xml");
+  EXPECT_EQ(package.FreePartName("xl/charts/chart", ".bin"), "xl/charts/chart1.bin");
+  EXPECT_EQ(package.FreePartName("xl/drawings/drawing", ".xml"), "xl/drawings/drawing1.xml");
+  EXPECT_EQ(package.PartBytes("xl/charts/chart2.xml"), "taken");
+}
+
 TEST(PackageTest, ZipRoundTripsAndIsDeterministic) {
   const std::string first = SmallPackage().ZipBytes();
   const std::string second = SmallPackage().ZipBytes();

@@ -106,6 +106,20 @@ TEST(DocumentTest, RefusesEntityExpansionBombs) {
   EXPECT_THROW(Document::Parse(bomb), ParseError);
 }
 
+// A whole document in memory used to stop at the parser's 10 MB lookup limit.
+TEST(DocumentTest, ParsesDocumentsLargerThanTenMegabytes) {
+  std::string text = "<?xml version=\"1.0\" encoding=\"UTF-16\"?><Tables>";
+  const std::string row = "<row x=\"1\" c1=\"567\" c2=\"12.3%\" c3=\"1865\" c4=\"39.6%\">text &amp; more</row>\n";
+  std::size_t rows_written = 0;
+  for (; text.size() < 12'000'000; ++rows_written) text += row;
+  text += "<last/></Tables>";
+  Document document = Document::Parse(text);
+  EXPECT_EQ(document.SelectNodes("/Tables/last").size(), 1u);
+  const std::vector<Node> rows = document.SelectNodes("/Tables/row");
+  EXPECT_EQ(rows.size(), rows_written);
+  EXPECT_EQ(rows.back().Text(), "text & more");
+}
+
 TEST(DocumentTest, RefusesDocumentsNestedTooDeeply) {
   std::string deep;
   for (int i = 0; i < 5000; ++i) deep += "<a>";
