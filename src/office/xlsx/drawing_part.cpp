@@ -1,7 +1,9 @@
 #include "office/xlsx/drawing_part.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
 
 #include "office/markup/xml_writer.h"
 #include "office/package/opc_names.h"
@@ -43,6 +45,32 @@ void WriteMarker(XmlWriter& xml, std::string_view name, const CellAnchor& anchor
   xml.End();
 }
 
+// The 0-based row a height in points falls in, and the top of that row.
+// Runs of rows without a height of their own are crossed in one step: a
+// chart sheet holds hundreds of charts far down the sheet.
+std::pair<std::int32_t, double> RowAt(const Worksheet& sheet, double y_points) {
+  const double standard = sheet.DefaultRowHeight().value_or(LineHeightPoints(sheet.Context().Normal().font));
+  double top = 0;
+  std::int32_t next = 1;  // the first row not yet passed
+  const auto cross_standard_rows = [&](std::int32_t before) {
+    const double fitting = standard > 0 ? std::floor((y_points - top) / standard) : before - next;
+    const std::int32_t count =
+        static_cast<std::int32_t>(std::clamp(fitting, 0.0, static_cast<double>(before - next)));
+    top += count * standard;
+    next += count;
+    return next == before;
+  };
+  for (const auto& [row, stored] : sheet.Rows()) {
+    if (!stored.height) continue;
+    if (!cross_standard_rows(row)) return {next - 1, top};
+    if (top + *stored.height > y_points) return {row - 1, top};
+    top += *stored.height;
+    next = row + 1;
+  }
+  cross_standard_rows(kMaxRows);
+  return {next - 1, top};
+}
+
 }  // namespace
 
 CellAnchor AnchorAt(const Worksheet& sheet, double x_points, double y_points) {
@@ -56,13 +84,8 @@ CellAnchor AnchorAt(const Worksheet& sheet, double x_points, double y_points) {
     anchor.column = column;
   }
   anchor.column_offset = ToEmu(x_points - left);
-  double top = 0;
-  for (std::int32_t row = 1; row < kMaxRows; ++row) {
-    const double height = sheet.RowHeight(row);
-    if (top + height > y_points) break;
-    top += height;
-    anchor.row = row;
-  }
+  const auto [row, top] = RowAt(sheet, y_points);
+  anchor.row = row;
   anchor.row_offset = ToEmu(y_points - top);
   return anchor;
 }

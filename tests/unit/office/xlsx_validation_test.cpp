@@ -71,6 +71,13 @@ TEST(DrawingPartTest, AnchorsFollowColumnWidthsAndRowHeights) {
   sheet.SetColumnWidth(1, 20);  // 145 pixels: 108.75 points
   sheet.SetRowHeight(1, 30);
   EXPECT_EQ(AnchorAt(sheet, 110, 30), (CellAnchor{1, 15875, 1, 0}));
+  // Rows 2 to 999 standard (998 × 12.75 = 12724.5), row 1000 of 40 points.
+  sheet.SetRowHeight(1000, 40);
+  EXPECT_EQ(AnchorAt(sheet, 0, 30 + 12724.5 + 10), (CellAnchor{0, 0, 999, 10 * kEmuPerPoint}));
+  EXPECT_EQ(AnchorAt(sheet, 0, 30 + 12724.5 + 40 + 5), (CellAnchor{0, 0, 1000, 5 * kEmuPerPoint}));
+  EXPECT_EQ(AnchorAt(sheet, 0, 30 + 12724.5 + 40 + 13), (CellAnchor{0, 0, 1001, 3175}));
+  // 997 standard rows fit above 12753.5: row 999 holds it, 11.75 points down.
+  EXPECT_EQ(AnchorAt(sheet, 0, 30 + 12724.5 - 1), (CellAnchor{0, 0, 998, 149225}));
 }
 
 TEST(DrawingPartTest, AnchorsWrapTheObjects) {
