@@ -8,7 +8,9 @@
 
 #include "scripts/excel/logic_error.h"
 #include "scripts/excel/sheet_range.h"
+#include "scripts/excel/table_documents.h"
 #include "xml/parse_error.h"
+#include "xml/sax_reader.h"
 
 namespace tabulo::excel {
 namespace {
@@ -73,20 +75,32 @@ void CTableRender::Initialize(std::string_view properties_xml, frame::IOfficeExp
   exporter_ = &exporter;
 }
 
+namespace {
+
+class IgnoreEvents final : public xml::SaxHandler {
+ public:
+  void StartElement(std::string_view, const xml::Attributes&) override {}
+  void EndElement(std::string_view) override {}
+  void Characters(std::string_view) override {}
+};
+
+}  // namespace
+
 void CTableRender::Render(std::optional<std::string_view> tables_xml) {
   if (!tables_xml) RaiseLogicError("Render", "Tables XML is NULL");
   if (exporter_ == nullptr) RaiseLogicError("Render", "CRenderTable not Initialized");
-  std::optional<xml::Document> document;
+  // The whole text is checked first; the tables are then read one by one.
   try {
-    document = xml::Document::Parse(*tables_xml);
+    IgnoreEvents ignore;
+    xml::ParseSax(*tables_xml, ignore);
   } catch (const xml::ParseError& error) {
     RaiseLogicError("Render", std::string("Failed to load table XML: ") + error.what());
   }
-  // The node lists kept by the queries belong to this document alone.
-  queries_ = AxisQueries();
-  PrepareDocument(*document);
-  std::vector<xml::Node> tables = document->SelectNodes("/Document/Tables/Table");
-  if (tables.empty()) return;
+  const TableDocuments tables(*tables_xml);
+  if (tables.Count() == 0) {
+    LoadDocument(*tables_xml);
+    return;
+  }
 
   // From here an error abandons the step it occurs in; the last one is
   // raised once every step has run.
@@ -100,18 +114,37 @@ void CTableRender::Render(std::optional<std::string_view> tables_xml) {
       pending = MakeLogicError(method, error.what());
     }
   };
+  std::optional<xml::Document> first = LoadDocument(tables.Document(0));
   trap("Render", [&] {
     if (!settings_.hide_application) workbook_.SetScreenUpdating(false);
   });
   trap("Render", [&] {
     if (settings_.use_excel_styles) CreateStyles();
   });
-  for (const xml::Node& table : tables) trap("RenderTable", [&] { RenderTable(table); });
+  for (std::size_t index = 0; index < tables.Count(); ++index) {
+    std::optional<xml::Document> document = index == 0 ? std::move(first) : LoadDocument(tables.Document(index));
+    for (const xml::Node& table : document->SelectNodes("/Document/Tables/Table")) {
+      trap("RenderTable", [&] { RenderTable(table); });
+    }
+  }
   trap("Render", [&] {
     if (workbook_.WorksheetCount() > 0) workbook_.Worksheet(1).Activate();
     if (settings_.launch_application) workbook_.SetScreenUpdating(true);
   });
   if (pending) throw *pending;
+}
+
+std::optional<xml::Document> CTableRender::LoadDocument(std::string_view text) {
+  std::optional<xml::Document> document;
+  try {
+    document = xml::Document::Parse(text);
+  } catch (const xml::ParseError& error) {
+    RaiseLogicError("Render", std::string("Failed to load table XML: ") + error.what());
+  }
+  // The node lists kept by the queries belong to one document alone.
+  queries_ = AxisQueries();
+  PrepareDocument(*document);
+  return document;
 }
 
 void CTableRender::PrepareDocument(xml::Document& document) {

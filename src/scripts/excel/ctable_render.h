@@ -85,6 +85,9 @@ class CTableRender {
   };
 
   // ctable_render.cpp: the document and the table.
+  // Parses one document of the tables and prepares it (locale, hidden
+  // bases); a text that does not parse raises the logic's error.
+  std::optional<xml::Document> LoadDocument(std::string_view text);
   void PrepareDocument(xml::Document& document);
   bool RenderTable(const xml::Node& table);
   void ReadGeometry(TableState& table);
