@@ -16,5 +16,5 @@ build_and_test() {
 }
 
 build_and_test build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
   build_and_test build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTABULO_SANITIZE=ON
