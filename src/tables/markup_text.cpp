@@ -9,13 +9,6 @@
 namespace tabulo::tables {
 namespace {
 
-class IgnoreEvents final : public xml::SaxHandler {
- public:
-  void StartElement(std::string_view, const xml::Attributes&) override {}
-  void EndElement(std::string_view) override {}
-  void Characters(std::string_view) override {}
-};
-
 constexpr bool IsTrigger(char c) { return c == '&' || c == '<' || c == '>' || c == '\\' || c == '\''; }
 
 bool HasTrigger(std::string_view text) {
@@ -92,9 +85,8 @@ bool IsWellFormedContent(std::string_view text) {
   std::string wrapped;
   wrapped.reserve(text.size() + 7);
   wrapped.append("<r>").append(text).append("</r>");
-  IgnoreEvents ignore;
   try {
-    xml::ParseSax(wrapped, ignore);
+    xml::CheckWellFormed(wrapped);
   } catch (const xml::ParseError&) {
     return false;
   }

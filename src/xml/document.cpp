@@ -1,7 +1,5 @@
 #include "xml/document.h"
 
-#include <algorithm>
-
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 #include <libxml/tree.h>
@@ -110,9 +108,8 @@ void Node::ReplaceFirstChildWithCData(std::string_view text) {
 
 void Document::Deleter::operator()(_xmlDoc* doc) const { xmlFreeDoc(doc); }
 
-// Parsed in slices by a push parser: a whole document in memory hits the
-// parser's lookup limit once it passes 10 MB, and lifting the limits would
-// lift the protections against entity expansion with them.
+// Parsed in slices (FeedInSlices): lifting the parser's limits instead
+// would lift the protections against entity expansion with them.
 Document Document::Parse(std::string_view text) {
   RefuseExternalResources();
   if (text.size() > static_cast<std::size_t>(INT32_MAX)) throw ParseError("The document is too large.", 0);
@@ -124,17 +121,7 @@ Document Document::Parse(std::string_view text) {
   xmlCtxtUseOptions(context.get(), SafeParseOptions());
   // The text is UTF-8 whatever its declaration says (it was decoded on reading).
   xmlSwitchToEncoding(context.get(), xmlFindCharEncodingHandler("UTF-8"));
-
-  constexpr std::size_t kSlice = 1 << 20;
-  std::size_t offset = 0;
-  bool stopped = false;
-  while (!stopped) {
-    const std::size_t size = std::min(kSlice, text.size() - offset);
-    const bool last = offset + size == text.size();
-    const int status = xmlParseChunk(context.get(), text.data() + offset, static_cast<int>(size), last ? 1 : 0);
-    offset += size;
-    stopped = last || status != 0 || context->disableSAX != 0;
-  }
+  FeedInSlices(context.get(), text);
   if (context->myDoc == nullptr || context->wellFormed == 0 || context->errNo != 0) {
     throw ParseError(ReasonOf(first), first.line);
   }

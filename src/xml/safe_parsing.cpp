@@ -3,6 +3,7 @@
 #include <libxml/parser.h>
 #include <libxml/xmlerror.h>
 
+#include <algorithm>
 #include <mutex>
 
 namespace tabulo::xml {
@@ -44,6 +45,20 @@ void CaptureFirstError(void* parser_context, FirstError* sink) {
   auto* context = static_cast<xmlParserCtxtPtr>(parser_context);
   context->sax->_private = sink;
   context->sax->serror = KeepFirstError;
+}
+
+void FeedInSlices(void* parser_context, std::string_view document, const std::function<bool()>& stop) {
+  auto* context = static_cast<xmlParserCtxtPtr>(parser_context);
+  constexpr std::size_t kSlice = 1 << 20;
+  std::size_t offset = 0;
+  bool stopped = false;
+  while (!stopped) {
+    const std::size_t size = std::min(kSlice, document.size() - offset);
+    const bool last = offset + size == document.size();
+    const int status = xmlParseChunk(context, document.data() + offset, static_cast<int>(size), last ? 1 : 0);
+    offset += size;
+    stopped = last || status != 0 || context->disableSAX != 0 || (stop && stop());
+  }
 }
 
 std::string ReasonOf(const FirstError& error) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace tabulo::xml {
 
@@ -25,6 +27,12 @@ struct FirstError {
 
 // Makes the parser context record its first error into `sink`.
 void CaptureFirstError(void* parser_context, FirstError* sink);
+
+// Feeds the whole document to a push parser context in slices: a large
+// document needs no second copy, and a parser reading from one memory block
+// stops at its 10 MB lookup limit. Stops after the slice where the parser
+// fails or `stop` says so.
+void FeedInSlices(void* parser_context, std::string_view document, const std::function<bool()>& stop = {});
 
 // The recorded reason, or a generic one when the parser gave none.
 std::string ReasonOf(const FirstError& error);

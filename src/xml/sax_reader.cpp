@@ -111,7 +111,19 @@ struct ContextDeleter {
   }
 };
 
+class IgnoreEvents final : public SaxHandler {
+ public:
+  void StartElement(std::string_view, const Attributes&) override {}
+  void EndElement(std::string_view) override {}
+  void Characters(std::string_view) override {}
+};
+
 }  // namespace
+
+void CheckWellFormed(std::string_view document) {
+  IgnoreEvents ignore;
+  ParseSax(document, ignore);
+}
 
 void ParseSax(std::string_view document, SaxHandler& handler) {
   RefuseExternalResources();
@@ -135,17 +147,7 @@ void ParseSax(std::string_view document, SaxHandler& handler) {
   CaptureFirstError(context.get(), &first);
   xmlCtxtUseOptions(context.get(), SafeParseOptions());
 
-  // Feed in slices so that a huge document never needs a second copy.
-  constexpr std::size_t kSlice = 1 << 20;
-  std::size_t offset = 0;
-  bool stopped = false;
-  while (!stopped) {
-    std::size_t size = std::min(kSlice, document.size() - offset);
-    bool last = offset + size == document.size();
-    int status = xmlParseChunk(context.get(), document.data() + offset, static_cast<int>(size), last ? 1 : 0);
-    offset += size;
-    stopped = last || status != 0 || state.failure || context->disableSAX != 0;
-  }
+  FeedInSlices(context.get(), document, [&state] { return static_cast<bool>(state.failure); });
   if (state.failure) std::rethrow_exception(state.failure);
   if (context->wellFormed == 0 || context->errNo != 0) {
     throw ParseError(ReasonOf(first), first.line);

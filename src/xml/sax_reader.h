@@ -30,4 +30,8 @@ class SaxHandler {
 // the handler stops the parse and propagates unchanged.
 void ParseSax(std::string_view document, SaxHandler& handler);
 
+// Parses the document for its well-formedness alone, ignoring every event.
+// Throws ParseError at the first fatal error.
+void CheckWellFormed(std::string_view document);
+
 }  // namespace tabulo::xml

@@ -75,24 +75,12 @@ void CTableRender::Initialize(std::string_view properties_xml, frame::IOfficeExp
   exporter_ = &exporter;
 }
 
-namespace {
-
-class IgnoreEvents final : public xml::SaxHandler {
- public:
-  void StartElement(std::string_view, const xml::Attributes&) override {}
-  void EndElement(std::string_view) override {}
-  void Characters(std::string_view) override {}
-};
-
-}  // namespace
-
 void CTableRender::Render(std::optional<std::string_view> tables_xml) {
   if (!tables_xml) RaiseLogicError("Render", "Tables XML is NULL");
   if (exporter_ == nullptr) RaiseLogicError("Render", "CRenderTable not Initialized");
   // The whole text is checked first; the tables are then read one by one.
   try {
-    IgnoreEvents ignore;
-    xml::ParseSax(*tables_xml, ignore);
+    xml::CheckWellFormed(*tables_xml);
   } catch (const xml::ParseError& error) {
     RaiseLogicError("Render", std::string("Failed to load table XML: ") + error.what());
   }
