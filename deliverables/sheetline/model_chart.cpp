@@ -104,8 +104,7 @@ class ModelChart final : public excel::ExcelChart {
 
 }  // namespace
 
-std::unique_ptr<excel::ExcelChart> AddModelChart(office::Workbook&, office::Worksheet& sheet,
-                                                 const excel::ChartFrame& frame) {
+std::unique_ptr<excel::ExcelChart> AddModelChart(office::Worksheet& sheet, const excel::ChartFrame& frame) {
   auto drawing = std::make_unique<office::ChartDrawing>(
       office::PointFrame{frame.left, frame.top, frame.width, frame.height});
   office::Chart& chart = drawing->Model();

@@ -9,7 +9,6 @@ namespace tabulo::deliverables::sheetline {
 
 // Adds an embedded chart at the frame (in points) to the sheet and returns
 // the logic's chart operations on it.
-std::unique_ptr<excel::ExcelChart> AddModelChart(office::Workbook& workbook, office::Worksheet& sheet,
-                                                 const excel::ChartFrame& frame);
+std::unique_ptr<excel::ExcelChart> AddModelChart(office::Worksheet& sheet, const excel::ChartFrame& frame);
 
 }  // namespace tabulo::deliverables::sheetline

@@ -175,7 +175,7 @@ void ModelWorksheet::SetAllCellsFontColorIndex(std::int32_t) {
 }
 
 excel::ExcelChart& ModelWorksheet::AddChart(const excel::ChartFrame& frame) {
-  charts_.push_back(AddModelChart(workbook_, Sheet(), frame));
+  charts_.push_back(AddModelChart(Sheet(), frame));
   return *charts_.back();
 }
 
