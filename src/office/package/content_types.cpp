@@ -45,24 +45,23 @@ void ContentTypes::SetDefault(std::string_view extension, std::string_view conte
 }
 
 void ContentTypes::SetPartType(std::string_view part_name, std::string_view content_type) {
-  const std::string key = "/" + std::string(part_name);
-  auto found = FindKey(overrides_, key);
+  std::string key = "/" + std::string(part_name);
   auto by_default = FindKey(defaults_, ExtensionOf(part_name));
   const bool default_says_it = by_default != defaults_.end() && by_default->second == content_type;
-  if (found != overrides_.end()) {
-    if (default_says_it) {
-      overrides_.erase(found);
-    } else {
-      found->second = content_type;
-    }
+  const auto found = override_index_.find(key);
+  if (found != override_index_.end()) {
+    overrides_[found->second].second = default_says_it ? std::string() : std::string(content_type);
   } else if (!default_says_it) {
-    overrides_.emplace_back(key, content_type);
+    override_index_.emplace(key, overrides_.size());
+    overrides_.emplace_back(std::move(key), content_type);
   }
 }
 
 std::string ContentTypes::TypeOf(std::string_view part_name) const {
-  auto found = FindKey(overrides_, "/" + std::string(part_name));
-  if (found != overrides_.end()) return found->second;
+  const auto found = override_index_.find("/" + std::string(part_name));
+  if (found != override_index_.end() && !overrides_[found->second].second.empty()) {
+    return overrides_[found->second].second;
+  }
   auto by_default = FindKey(defaults_, ExtensionOf(part_name));
   return by_default != defaults_.end() ? by_default->second : std::string();
 }
@@ -80,6 +79,7 @@ std::string ContentTypes::Xml() const {
     xml.End();
   }
   for (const auto& [part, type] : overrides_) {
+    if (type.empty()) continue;
     xml.Start("Override");
     xml.Attribute("PartName", part);
     xml.Attribute("ContentType", type);

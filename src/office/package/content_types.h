@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -28,7 +29,11 @@ class ContentTypes {
 
  private:
   std::vector<std::pair<std::string, std::string>> defaults_;
-  std::vector<std::pair<std::string, std::string>> overrides_;  // part name with leading "/"
+  // Part name with leading "/" and its type, in the order recorded; an
+  // override the default made redundant keeps its place with an empty type.
+  std::vector<std::pair<std::string, std::string>> overrides_;
+  // Part name to its override: a package may have tens of thousands of parts.
+  std::unordered_map<std::string, std::size_t> override_index_;
 };
 
 }  // namespace tabulo::office

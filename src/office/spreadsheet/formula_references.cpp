@@ -5,7 +5,6 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "office/spreadsheet/sheet_name.h"
 #include "office/spreadsheet/workbook.h"
 
 namespace tabulo::office {
@@ -136,17 +135,14 @@ CachedValue ReferencedValue(const Workbook& workbook, std::string_view home_shee
   }
   const auto cell = ParseCellName(formula);
   if (!cell) return {};
-  for (std::size_t index = 0; index < workbook.WorksheetCount(); ++index) {
-    const Worksheet& sheet = workbook.Sheet(index);
-    if (!SameSheetName(sheet.Name(), sheet_name)) continue;
-    const CellValue value = sheet.ValueAt(*cell);
-    if (const double* number = std::get_if<double>(&value)) return *number;
-    if (const std::string* text = std::get_if<std::string>(&value)) return *text;
-    if (const bool* flag = std::get_if<bool>(&value)) return *flag;
-    if (const RichText* runs = std::get_if<RichText>(&value)) return PlainText(*runs);
-    if (const Formula* inner = std::get_if<Formula>(&value)) return inner->cached;
-    return {};
-  }
+  const Worksheet* sheet = workbook.FindSheet(sheet_name);
+  if (sheet == nullptr) return {};
+  const CellValue value = sheet->ValueAt(*cell);
+  if (const double* number = std::get_if<double>(&value)) return *number;
+  if (const std::string* text = std::get_if<std::string>(&value)) return *text;
+  if (const bool* flag = std::get_if<bool>(&value)) return *flag;
+  if (const RichText* runs = std::get_if<RichText>(&value)) return PlainText(*runs);
+  if (const Formula* inner = std::get_if<Formula>(&value)) return inner->cached;
   return {};
 }
 

@@ -51,18 +51,21 @@ std::optional<std::string> SheetNameProblem(std::string_view name) {
   return std::nullopt;
 }
 
-bool SameSheetName(std::string_view a, std::string_view b) {
-  std::size_t i = 0;
-  std::size_t j = 0;
-  while (i < a.size() && j < b.size()) {
-    const Utf8Sequence left = DecodeUtf8(a, i);
-    const Utf8Sequence right = DecodeUtf8(b, j);
-    if (left.valid != right.valid) return false;
-    if (left.valid ? FoldCase(left.code) != FoldCase(right.code) : a[i] != b[j]) return false;
-    i += left.length;
-    j += right.length;
+bool SameSheetName(std::string_view a, std::string_view b) { return SheetNameKey(a) == SheetNameKey(b); }
+
+std::string SheetNameKey(std::string_view name) {
+  std::string key;
+  key.reserve(name.size());
+  for (std::size_t position = 0; position < name.size();) {
+    const Utf8Sequence sequence = DecodeUtf8(name, position);
+    if (sequence.valid) {
+      AppendUtf8(key, FoldCase(sequence.code));
+    } else {
+      key.push_back(name[position]);  // a malformed byte only matches itself
+    }
+    position += sequence.length;
   }
-  return i == a.size() && j == b.size();
+  return key;
 }
 
 std::string MakeValidSheetName(std::string_view name, const std::function<bool(std::string_view)>& is_taken) {

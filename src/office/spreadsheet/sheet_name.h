@@ -21,6 +21,9 @@ std::optional<std::string> SheetNameProblem(std::string_view name);
 // Latin-1 letters are folded (sheet names in other scripts are compared as
 // they are).
 bool SameSheetName(std::string_view a, std::string_view b);
+// The name with its letters folded as SameSheetName folds them: two names
+// are the same exactly when their keys are equal, so keys can index sheets.
+std::string SheetNameKey(std::string_view name);
 
 // A valid name as close to `name` as the rules allow: forbidden and control
 // characters become "_", apostrophes at either end are dropped, the text is

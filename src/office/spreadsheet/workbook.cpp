@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "office/markup/xml_characters.h"
 #include "office/spreadsheet/sheet_name.h"
@@ -28,15 +29,15 @@ Workbook::Workbook(const WorkbookOptions& options) : context_(NormalFormatOf(opt
 
 void Workbook::CheckNewName(std::string_view name, const Worksheet* renamed) const {
   if (auto problem = SheetNameProblem(name)) throw std::invalid_argument(*problem + ": " + std::string(name));
-  for (const auto& sheet : sheets_) {
-    if (sheet.get() != renamed && SameSheetName(sheet->Name(), name)) {
-      throw std::invalid_argument("a sheet named " + sheet->Name() + " exists already");
-    }
+  const Worksheet* existing = FindSheet(name);
+  if (existing != nullptr && existing != renamed) {
+    throw std::invalid_argument("a sheet named " + existing->Name() + " exists already");
   }
 }
 
 Worksheet& Workbook::AddWorksheet(std::string_view name) {
   CheckNewName(name, nullptr);
+  sheet_by_key_.emplace(SheetNameKey(name), sheets_.size());
   sheets_.push_back(std::make_unique<Worksheet>(std::string(name), context_));
   return *sheets_.back();
 }
@@ -53,10 +54,7 @@ std::string Workbook::MakeValidName(std::string_view name) const {
                             [this](std::string_view candidate) { return HasWorksheetNamed(candidate); });
 }
 
-bool Workbook::HasWorksheetNamed(std::string_view name) const {
-  return std::any_of(sheets_.begin(), sheets_.end(),
-                     [&](const auto& sheet) { return SameSheetName(sheet->Name(), name); });
-}
+bool Workbook::HasWorksheetNamed(std::string_view name) const { return FindSheet(name) != nullptr; }
 
 Worksheet& Workbook::Sheet(std::size_t index) {
   if (index >= sheets_.size()) throw std::out_of_range("no worksheet " + std::to_string(index));
@@ -69,15 +67,19 @@ const Worksheet& Workbook::Sheet(std::size_t index) const {
 }
 
 Worksheet* Workbook::FindSheet(std::string_view name) {
-  for (const auto& sheet : sheets_) {
-    if (SameSheetName(sheet->Name(), name)) return sheet.get();
-  }
-  return nullptr;
+  return const_cast<Worksheet*>(std::as_const(*this).FindSheet(name));
+}
+
+const Worksheet* Workbook::FindSheet(std::string_view name) const {
+  const auto found = sheet_by_key_.find(SheetNameKey(name));
+  return found == sheet_by_key_.end() ? nullptr : sheets_[found->second].get();
 }
 
 void Workbook::RenameSheet(std::size_t index, std::string_view name) {
   Worksheet& sheet = Sheet(index);
   CheckNewName(name, &sheet);
+  sheet_by_key_.erase(SheetNameKey(sheet.name_));
+  sheet_by_key_.emplace(SheetNameKey(name), index);
   sheet.name_ = std::string(name);
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "office/package/document_properties.h"
@@ -43,6 +44,7 @@ class Workbook {
   const Worksheet& Sheet(std::size_t index) const;
   // nullptr when no sheet has the name (compared without regard to case).
   Worksheet* FindSheet(std::string_view name);
+  const Worksheet* FindSheet(std::string_view name) const;
   // Renames under the same rules as AddWorksheet (a sheet may take its own
   // name in another letter case).
   void RenameSheet(std::size_t index, std::string_view name);
@@ -68,6 +70,9 @@ class Workbook {
 
   WorkbookContext context_;
   std::vector<std::unique_ptr<Worksheet>> sheets_;
+  // SheetNameKey of each sheet's name to its index: formulas look sheets up
+  // by name, and a workbook may have thousands.
+  std::unordered_map<std::string, std::size_t> sheet_by_key_;
   std::size_t active_sheet_ = 0;
   DocumentProperties properties_;
 };

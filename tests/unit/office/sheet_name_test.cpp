@@ -31,6 +31,15 @@ TEST(SheetNameTest, ComparesWithoutLetterCase) {
   EXPECT_TRUE(SameSheetName("\xC3\x84pfel", "\xC3\xA4PFEL"));  // Äpfel, äPFEL
   EXPECT_FALSE(SameSheetName("Sales", "Sales2"));
   EXPECT_FALSE(SameSheetName("a", "b"));
+  EXPECT_FALSE(SameSheetName("\xC3\x97", "\xC3\xB7"));  // the multiplication sign is no letter
+  EXPECT_TRUE(SameSheetName("x\xFFy", "X\xFFY"));       // a malformed byte matches itself
+  EXPECT_FALSE(SameSheetName("x\xFF", "x\xFE"));
+}
+
+TEST(SheetNameTest, KeysAreEqualExactlyForTheSameName) {
+  EXPECT_EQ(SheetNameKey("T1 \xC3\x84"), "t1 \xC3\xA4");
+  EXPECT_EQ(SheetNameKey("\xCE\x91"), "\xCE\x91");  // Greek capital alpha stays as it is
+  EXPECT_EQ(SheetNameKey("a\xC3"), "a\xC3");
 }
 
 TEST(SheetNameTest, MakesNamesValid) {
