@@ -6,7 +6,7 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config
   # libraries
-  libxml2-dev libcli11-dev libcairo2-dev libpango1.0-dev libgif-dev libimagequant-dev libzip-dev
+  libxml2-dev libcli11-dev libcairo2-dev libpango1.0-dev libgif-dev libimagequant-dev libzip-dev zlib1g-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev libxml2-utils xsltproc unzip python3 time
   python3-openpyxl python3-docx python3-xlsxwriter

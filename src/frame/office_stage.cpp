@@ -16,9 +16,9 @@ namespace {
 constexpr std::string_view kLogicBoxCaption = "Tabulo Export";
 
 std::optional<OfficeLogicError> RunLogic(OfficeDocument& document, CExport& component, std::string tables_xml,
-                                         std::string properties_xml) {
+                                         std::string properties_xml, const std::filesystem::path& save_path) {
   try {
-    document.Run(component, tables_xml, properties_xml);
+    document.Run(component, tables_xml, properties_xml, save_path);
   } catch (const OfficeLogicError& error) {
     return error;
   } catch (const std::exception& error) {
@@ -51,20 +51,29 @@ platform::HRESULT OfficeStage::Run(CExport& component, std::string_view tables_x
   HRESULT hr = properties.GetPropertiesXml(&properties_xml);
   if (platform::Failed(hr)) return hr;
 
-  std::unique_ptr<OfficeDocument> document = settings_.new_document();
-  std::optional<OfficeLogicError> failure =
-      RunLogic(*document, component, std::string(tables_xml), std::move(properties_xml));
-
   std::string destination;
   hr = properties.GetString("Destination", &destination);
   if (platform::Failed(hr)) return hr;
-  bool launch = properties.LaunchApplication();
+  const bool launch = properties.LaunchApplication();
+  // The path is settled before the logic runs, so that the document can be
+  // written out while it is laid out.
   std::filesystem::path saved;
+  std::exception_ptr path_failure;
   try {
     saved = !destination.empty() ? std::filesystem::path(destination)
             : launch             ? UnsavedDocumentPath(settings_.file_name)
                                  : std::filesystem::path();
-    if (!saved.empty()) document->Save(saved);
+  } catch (const std::exception&) {
+    path_failure = std::current_exception();
+  }
+
+  std::unique_ptr<OfficeDocument> document = settings_.new_document();
+  std::optional<OfficeLogicError> failure =
+      RunLogic(*document, component, std::string(tables_xml), std::move(properties_xml), saved);
+
+  try {
+    if (path_failure) std::rethrow_exception(path_failure);
+    if (!saved.empty()) document->Save();
   } catch (const std::exception& error) {
     if (!failure) {
       CNXFormat format(component.Info());

@@ -25,11 +25,16 @@ class OfficeDocument {
  public:
   virtual ~OfficeDocument() = default;
   // Runs the export logic with the export object and both XML texts, which
-  // the logic may consume. Throws OfficeLogicError.
-  virtual void Run(IOfficeExport& exporter, std::string& tables_xml, std::string& properties_xml) = 0;
-  // Writes the document as it stands; throws std::exception on failure and
+  // the logic may consume. `save_path` is where Save will put the document
+  // (empty: it is not saved); the document may write parts of it there
+  // while the logic runs, but the file appears only on Save. Throws
+  // OfficeLogicError.
+  virtual void Run(IOfficeExport& exporter, std::string& tables_xml, std::string& properties_xml,
+                   const std::filesystem::path& save_path) = 0;
+  // Writes the document as it stands at the path given to Run; throws
+  // std::exception on failure (also one met while writing during Run) and
   // never leaves a partial file at the path.
-  virtual void Save(const std::filesystem::path& path) = 0;
+  virtual void Save() = 0;
 };
 
 struct OfficeStageSettings {

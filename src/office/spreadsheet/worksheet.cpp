@@ -38,7 +38,35 @@ bool IsGeneral(std::string_view code) {
 Worksheet::Worksheet(std::string name, WorkbookContext& context)
     : name_(std::move(name)), context_(context) {}
 
+void Worksheet::CheckHeld() const {
+  if (released_) throw std::logic_error("the worksheet '" + name_ + "' has been written out");
+}
+
+void Worksheet::Release() {
+  had_formulas_ = HasFormulas();
+  released_ = true;
+  rows_.clear();
+  number_as_text_ignored_.clear();
+  column_widths_.clear();
+  // Moved out, so that their memory goes with the temporaries.
+  [[maybe_unused]] const auto rich_texts = std::move(rich_texts_);
+  [[maybe_unused]] const auto formulas = std::move(formulas_);
+  [[maybe_unused]] const auto merged = std::move(merged_);
+  [[maybe_unused]] const auto drawings = std::move(drawings_);
+}
+
+bool Worksheet::HasFormulas() const {
+  if (released_) return had_formulas_;
+  for (const auto& [number, row] : rows_) {
+    for (const StoredCell& cell : row.cells) {
+      if (cell.kind == CellKind::kFormula) return true;
+    }
+  }
+  return false;
+}
+
 const StoredCell* Worksheet::FindCell(CellRef cell) const {
+  CheckHeld();
   auto row = rows_.find(cell.row);
   if (row == rows_.end()) return nullptr;
   const auto& cells = row->second.cells;
@@ -49,6 +77,7 @@ const StoredCell* Worksheet::FindCell(CellRef cell) const {
 }
 
 StoredRow& Worksheet::RowAt(std::int32_t row) {
+  CheckHeld();
   // Rows are mostly written in order: the last row, or one after it, needs no search.
   if (!rows_.empty()) {
     auto last = std::prev(rows_.end());
@@ -255,6 +284,7 @@ void Worksheet::SetOuterBorder(const CellRange& range, BorderEdge edge, const Bo
 }
 
 void Worksheet::ReformatAllCells(const std::function<void(CellFormat&)>& reformat) {
+  CheckHeld();
   std::unordered_map<FormatTable::Id, FormatTable::Id> done;
   const auto new_id = [&](FormatTable::Id id) {
     auto found = done.find(id);
@@ -282,6 +312,7 @@ void Worksheet::HideAllText() {
 }
 
 void Worksheet::Merge(const CellRange& range) {
+  CheckHeld();
   CheckRange(range);
   if (range.IsSingleCell()) return;
   for (const CellRange& merged : merged_) {
@@ -302,6 +333,7 @@ void Worksheet::Merge(const CellRange& range) {
 }
 
 std::optional<CellRange> Worksheet::MergedRangeAt(CellRef cell) const {
+  CheckHeld();
   for (const CellRange& merged : merged_) {
     if (merged.Contains(cell)) return merged;
   }
@@ -309,6 +341,7 @@ std::optional<CellRange> Worksheet::MergedRangeAt(CellRef cell) const {
 }
 
 void Worksheet::IgnoreNumberStoredAsText(CellRef cell) {
+  CheckHeld();
   CheckCell(cell);
   number_as_text_ignored_.insert(cell);
 }
@@ -331,18 +364,21 @@ void CheckRow(std::int32_t row) { CheckCell({row, 1}); }
 }  // namespace
 
 void Worksheet::SetDefaultColumnWidth(double characters) {
+  CheckHeld();
   CheckWidth(characters);
   default_column_width_ = characters;
   column_widths_.clear();
 }
 
 void Worksheet::SetColumnWidth(std::int32_t column, double characters) {
+  CheckHeld();
   CheckColumn(column);
   CheckWidth(characters);
   column_widths_[column] = characters;
 }
 
 double Worksheet::ColumnWidth(std::int32_t column) const {
+  CheckHeld();
   CheckColumn(column);
   auto found = column_widths_.find(column);
   if (found != column_widths_.end()) return found->second;
@@ -350,6 +386,7 @@ double Worksheet::ColumnWidth(std::int32_t column) const {
 }
 
 void Worksheet::SetDefaultRowHeight(double points) {
+  CheckHeld();
   CheckHeight(points);
   default_row_height_ = points;
   for (auto& [number, row] : rows_) row.height.reset();
@@ -358,10 +395,11 @@ void Worksheet::SetDefaultRowHeight(double points) {
 void Worksheet::SetRowHeight(std::int32_t row, double points) {
   CheckRow(row);
   CheckHeight(points);
-  rows_[row].height = points;
+  RowAt(row).height = points;
 }
 
 double Worksheet::RowHeight(std::int32_t row) const {
+  CheckHeld();
   CheckRow(row);
   auto found = rows_.find(row);
   if (found != rows_.end() && found->second.height) return *found->second.height;
@@ -380,6 +418,7 @@ void Worksheet::AutoFitRows(std::int32_t first_row, std::int32_t last_row) {
 }
 
 void Worksheet::SetPageSetup(const PageSetup& setup) {
+  CheckHeld();
   CheckPageSetup(setup);
   page_setup_ = setup;
 }
@@ -390,6 +429,7 @@ void Worksheet::SelectCell(CellRef cell) {
 }
 
 DrawingObject& Worksheet::AddDrawing(std::unique_ptr<DrawingObject> drawing) {
+  CheckHeld();
   if (!drawing) throw std::invalid_argument("no drawing");
   const PointFrame& frame = drawing->Frame();
   if (!(frame.left >= 0 && frame.top >= 0 && frame.width > 0 && frame.height > 0) ||

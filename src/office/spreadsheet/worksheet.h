@@ -133,10 +133,20 @@ class Worksheet {
   const WorkbookContext& Context() const { return context_; }
   // The smallest range holding every stored cell; nullopt when none.
   std::optional<CellRange> UsedRange() const;
+  // Whether a cell holds a formula.
+  bool HasFormulas() const;
+
+  // Drops the contents of a sheet that has been written to its file, so a
+  // workbook of thousands of sheets is never in memory whole. The name,
+  // page setup and active cell stay; reading or changing the contents
+  // afterwards throws std::logic_error.
+  void Release();
+  bool Released() const { return released_; }
 
  private:
   friend class Workbook;
 
+  void CheckHeld() const;
   const StoredCell* FindCell(CellRef cell) const;
   StoredRow& RowAt(std::int32_t row);
   StoredCell& CellAt(CellRef cell);
@@ -162,6 +172,8 @@ class Worksheet {
   PageSetup page_setup_;
   CellRef active_cell_;
   std::vector<std::unique_ptr<DrawingObject>> drawings_;
+  bool released_ = false;
+  bool had_formulas_ = false;  // when released
 };
 
 }  // namespace tabulo::office

@@ -145,7 +145,13 @@ StyleSheet::StyleSheet(const WorkbookContext& context)
   fonts_.push_back(context.Normal().font);
   style_xfs_.push_back(MakeXf(context.Normal()));
   style_xf_includes_.push_back(kIncludeAll);
-  for (const NamedStyle& style : context.styles) {
+  XfIndex(0);  // the Normal format is cell format 0
+}
+
+void StyleSheet::RecordNewNamedStyles() {
+  // Record 0 is Normal's; named style i has record i + 1.
+  for (std::size_t index = style_xfs_.size() - 1; index < context_.styles.size(); ++index) {
+    const NamedStyle& style = context_.styles[index];
     style_xfs_.push_back(MakeXf(style.format));
     style_xf_includes_.push_back(
         (style.include_number ? kIncludeNumber : 0U) | (style.include_font ? kIncludeFont : 0U) |
@@ -153,7 +159,6 @@ StyleSheet::StyleSheet(const WorkbookContext& context)
         (style.include_alignment ? kIncludeAlignment : 0U) |
         (style.include_protection ? kIncludeProtection : 0U));
   }
-  XfIndex(0);  // the Normal format is cell format 0
 }
 
 std::uint32_t StyleSheet::NumberFormatId(const std::string& code) {
@@ -198,6 +203,7 @@ StyleSheet::Xf StyleSheet::MakeXf(const CellFormat& format) {
 }
 
 std::uint32_t StyleSheet::XfIndex(FormatTable::Id format) {
+  RecordNewNamedStyles();
   if (format >= xf_of_format_.size()) xf_of_format_.resize(context_.formats.Size(), kUnused);
   std::uint32_t& index = xf_of_format_.at(format);
   if (index == kUnused) {
@@ -356,13 +362,13 @@ std::string StyleSheet::Xml() const {
   xml.End();
 
   xml.Start("cellStyles");
-  xml.Attribute("count", context_.styles.size() + 1);
+  xml.Attribute("count", style_xfs_.size());
   xml.Start("cellStyle");
   xml.Attribute("name", kNormalStyleName);
   xml.Attribute("xfId", 0);
   xml.Attribute("builtinId", 0);
   xml.End();
-  for (std::size_t index = 0; index < context_.styles.size(); ++index) {
+  for (std::size_t index = 0; index + 1 < style_xfs_.size(); ++index) {
     xml.Start("cellStyle");
     xml.Attribute("name", context_.styles[index].name);
     xml.Attribute("xfId", index + 1);

@@ -15,7 +15,8 @@ class XmlWriter;
 // format becomes one cell format record (xf) whose index the cells carry,
 // with its font, fill, border and number format each written once. Index 0
 // is the Normal format; the named styles come after Normal in the style
-// records (cellStyleXfs) and the style list (cellStyles).
+// records (cellStyleXfs) and the style list (cellStyles), each recorded as
+// it was when the first cell format was asked for after it was added.
 class StyleSheet {
  public:
   explicit StyleSheet(const WorkbookContext& context);
@@ -43,6 +44,11 @@ class StyleSheet {
     std::uint32_t style = 0;  // index of the style record
     Alignment alignment;
   };
+  // Adds the records of the named styles added to the workbook since the
+  // last call: a workbook written sheet by sheet may gain styles late. A
+  // style redefined after its record was made keeps the earlier record
+  // (its cells carry their whole format all the same).
+  void RecordNewNamedStyles();
   Xf MakeXf(const CellFormat& format);
   std::uint32_t FontId(const Font& font);
   std::uint32_t FillId(const Fill& fill);

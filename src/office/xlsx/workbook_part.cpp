@@ -11,11 +11,7 @@ namespace {
 
 bool HasFormulas(const Workbook& workbook) {
   for (std::size_t index = 0; index < workbook.WorksheetCount(); ++index) {
-    for (const auto& [number, row] : workbook.Sheet(index).Rows()) {
-      for (const StoredCell& cell : row.cells) {
-        if (cell.kind == CellKind::kFormula) return true;
-      }
-    }
+    if (workbook.Sheet(index).HasFormulas()) return true;
   }
   return false;
 }

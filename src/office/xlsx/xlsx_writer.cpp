@@ -1,70 +1,94 @@
 #include "office/xlsx/xlsx_writer.h"
 
-#include <string>
-#include <vector>
+#include <stdexcept>
 
+#include "office/package/file_sink.h"
 #include "office/package/opc_names.h"
 #include "office/xlsx/drawing_part.h"
-#include "office/xlsx/shared_string_table.h"
 #include "office/xlsx/sml_names.h"
-#include "office/xlsx/style_sheet.h"
 #include "office/xlsx/workbook_part.h"
 #include "office/xlsx/worksheet_part.h"
+#include "platform/atomic_file.h"
 
 namespace tabulo::office {
+namespace {
 
-Package BuildWorkbookPackage(const Workbook& workbook) {
+constexpr std::string_view kCorePart = "docProps/core.xml";
+constexpr std::string_view kAppPart = "docProps/app.xml";
+
+void CheckHasSheets(const Workbook& workbook) {
   if (workbook.WorksheetCount() == 0) throw std::invalid_argument("a workbook needs at least one worksheet");
-  Package package;
-  const std::string core_part = "docProps/core.xml";
-  const std::string app_part = "docProps/app.xml";
-  package.PackageRelationships().Add(opc::kOfficeDocumentRelationship, std::string(sml::kWorkbookPart));
-  package.PackageRelationships().Add(opc::kCorePropertiesRelationship, core_part);
-  package.PackageRelationships().Add(opc::kExtendedPropertiesRelationship, app_part);
+}
+
+std::string SheetPartName(std::size_t index) {
+  return "xl/worksheets/sheet" + std::to_string(index + 1) + ".xml";
+}
+
+}  // namespace
+
+XlsxWriter::XlsxWriter(const Workbook& workbook, ByteSink& sink)
+    : workbook_(workbook), package_(sink), strings_(workbook.Context().texts) {
+  Relationships& relationships = package_.PackageRelationships();
+  relationships.Add(opc::kOfficeDocumentRelationship, std::string(sml::kWorkbookPart));
+  relationships.Add(opc::kCorePropertiesRelationship, std::string(kCorePart));
+  relationships.Add(opc::kExtendedPropertiesRelationship, std::string(kAppPart));
+}
+
+void XlsxWriter::WriteSheetsBefore(std::size_t end) {
+  while (SheetsWritten() < std::min(end, workbook_.WorksheetCount())) WriteSheet(SheetsWritten());
+}
+
+void XlsxWriter::WriteSheet(std::size_t index) {
+  if (!styles_) styles_.emplace(workbook_.Context());
+  const Worksheet& sheet = workbook_.Sheet(index);
+  const std::string part = SheetPartName(index);
+  WorksheetPartOptions options;
+  options.tab_selected = index == workbook_.ActiveSheet();
+  if (!sheet.Drawings().empty()) {
+    const std::string drawing_part = AddDrawingPart(package_, sheet, ++drawings_);
+    package_.WriteRelationships(drawing_part);
+    options.drawing_relationship_id = package_.Relate(part, sml::kDrawingRelationship, drawing_part);
+  }
+  package_.AddPart(part, sml::kWorksheetContentType, WorksheetPartXml(sheet, *styles_, strings_, options));
+  package_.WriteRelationships(part);
+  sheet_ids_.push_back(package_.Relate(std::string(sml::kWorkbookPart), sml::kWorksheetRelationship, part));
+}
+
+void XlsxWriter::Finish() {
+  CheckHasSheets(workbook_);
+  WriteSheetsBefore(workbook_.WorksheetCount());
+  const std::string workbook_part(sml::kWorkbookPart);
+  package_.AddPart(workbook_part, sml::kWorkbookContentType, WorkbookPartXml(workbook_, sheet_ids_));
+  package_.Relate(workbook_part, sml::kStylesRelationship, sml::kStylesPart);
+  package_.AddPart(sml::kStylesPart, sml::kStylesContentType, styles_->Xml());
+  if (!strings_.Empty()) {
+    package_.Relate(workbook_part, sml::kSharedStringsRelationship, sml::kSharedStringsPart);
+    package_.AddPart(sml::kSharedStringsPart, sml::kSharedStringsContentType, strings_.Xml());
+  }
+  package_.WriteRelationships(workbook_part);
 
   TitledParts sheet_titles{"Worksheets", {}};
-  for (std::size_t index = 0; index < workbook.WorksheetCount(); ++index) {
-    sheet_titles.titles.push_back(workbook.Sheet(index).Name());
+  for (std::size_t index = 0; index < workbook_.WorksheetCount(); ++index) {
+    sheet_titles.titles.push_back(workbook_.Sheet(index).Name());
   }
-  package.AddPart(core_part, opc::kCorePropertiesContentType, CorePropertiesXml(workbook.Properties()));
-  package.AddPart(app_part, opc::kExtendedPropertiesContentType,
-                  AppPropertiesXml(workbook.Properties(), {sheet_titles}));
+  package_.AddPart(kCorePart, opc::kCorePropertiesContentType, CorePropertiesXml(workbook_.Properties()));
+  package_.AddPart(kAppPart, opc::kExtendedPropertiesContentType,
+                   AppPropertiesXml(workbook_.Properties(), {sheet_titles}));
+  package_.Finish();
+}
 
-  const std::string workbook_part(sml::kWorkbookPart);
-  std::vector<std::string> sheet_ids;
-  std::vector<std::string> sheet_parts;
-  for (std::size_t index = 0; index < workbook.WorksheetCount(); ++index) {
-    sheet_parts.push_back("xl/worksheets/sheet" + std::to_string(index + 1) + ".xml");
-    sheet_ids.push_back(package.Relate(workbook_part, sml::kWorksheetRelationship, sheet_parts.back()));
-  }
-  package.AddPart(workbook_part, sml::kWorkbookContentType, WorkbookPartXml(workbook, sheet_ids));
-
-  StyleSheet styles(workbook.Context());
-  SharedStringTable strings(workbook.Context().texts);
-  std::size_t drawings = 0;
-  for (std::size_t index = 0; index < workbook.WorksheetCount(); ++index) {
-    const Worksheet& sheet = workbook.Sheet(index);
-    WorksheetPartOptions options;
-    options.tab_selected = index == workbook.ActiveSheet();
-    if (!sheet.Drawings().empty()) {
-      const std::string drawing_part = AddDrawingPart(package, sheet, ++drawings);
-      options.drawing_relationship_id =
-          package.Relate(sheet_parts[index], sml::kDrawingRelationship, drawing_part);
-    }
-    package.AddPart(sheet_parts[index], sml::kWorksheetContentType,
-                    WorksheetPartXml(sheet, styles, strings, options));
-  }
-  package.Relate(workbook_part, sml::kStylesRelationship, sml::kStylesPart);
-  package.AddPart(sml::kStylesPart, sml::kStylesContentType, styles.Xml());
-  if (!strings.Empty()) {
-    package.Relate(workbook_part, sml::kSharedStringsRelationship, sml::kSharedStringsPart);
-    package.AddPart(sml::kSharedStringsPart, sml::kSharedStringsContentType, strings.Xml());
-  }
-  return package;
+void WriteWorkbook(const Workbook& workbook, ByteSink& sink) {
+  CheckHasSheets(workbook);
+  XlsxWriter writer(workbook, sink);
+  writer.Finish();
 }
 
 void SaveWorkbook(const Workbook& workbook, const std::filesystem::path& path, bool replace) {
-  BuildWorkbookPackage(workbook).Save(path, replace);
+  CheckHasSheets(workbook);
+  platform::AtomicFile file(path);
+  FileSink sink(file);
+  WriteWorkbook(workbook, sink);
+  file.Commit(replace);
 }
 
 }  // namespace tabulo::office

@@ -113,6 +113,7 @@ void CTableRender::Render(std::optional<std::string_view> tables_xml) {
     std::optional<xml::Document> document = index == 0 ? std::move(first) : LoadDocument(tables.Document(index));
     for (const xml::Node& table : document->SelectNodes("/Document/Tables/Table")) {
       trap("RenderTable", [&] { RenderTable(table); });
+      if (table_finished_) table_finished_();
     }
   }
   trap("Render", [&] {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -42,6 +43,8 @@ class CTableRender {
   // such error is thrown after the remaining steps have run, so the tables
   // laid out stay in the workbook.
   void Render(std::optional<std::string_view> tables_xml);
+  // Called after each table, once its sheets are complete.
+  void OnTableFinished(std::function<void()> callback) { table_finished_ = std::move(callback); }
 
   // Every column that received a side-variable label in this export.
   const std::set<std::int32_t>& SideVariableColumns() const { return side_variable_columns_; }
@@ -140,6 +143,7 @@ class CTableRender {
   std::uint32_t typed_input_lcid_ = 1033;
   std::int32_t table_index_ = 0;
   std::set<std::int32_t> side_variable_columns_;
+  std::function<void()> table_finished_;
 };
 
 }  // namespace tabulo::excel

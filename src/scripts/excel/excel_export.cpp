@@ -5,8 +5,9 @@
 namespace tabulo::excel {
 
 void Export(ExcelWorkbook& workbook, frame::IOfficeExport& exporter, std::string_view tables_xml,
-            std::string_view properties_xml) {
+            std::string_view properties_xml, const std::function<void()>& table_finished) {
   CTableRender render(workbook);
+  render.OnTableFinished(table_finished);
   render.Initialize(properties_xml, exporter);
   render.Render(tables_xml);
 }

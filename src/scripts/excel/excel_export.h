@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "frame/cexport.h"
@@ -12,7 +13,10 @@ namespace tabulo::excel {
 // the export object. An error of the logic is thrown as
 // frame::OfficeLogicError (number, source, description) for the frame to
 // report; whatever was laid out before it stays in the workbook.
+// `table_finished` is called after each table: the sheets there are then
+// complete, as the logic never goes back to a table's sheets, and may be
+// written out.
 void Export(ExcelWorkbook& workbook, frame::IOfficeExport& exporter, std::string_view tables_xml,
-            std::string_view properties_xml);
+            std::string_view properties_xml, const std::function<void()>& table_finished = {});
 
 }  // namespace tabulo::excel

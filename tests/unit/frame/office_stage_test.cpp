@@ -38,21 +38,24 @@ struct Script {
 class FakeDocument : public OfficeDocument {
  public:
   explicit FakeDocument(Script& script) : script_(script) {}
-  void Run(IOfficeExport& exporter, std::string& tables_xml, std::string& properties_xml) override {
+  void Run(IOfficeExport& exporter, std::string& tables_xml, std::string& properties_xml,
+           const std::filesystem::path& save_path) override {
+    save_path_ = save_path;
     script_.seen_tables = tables_xml;
     script_.seen_properties = properties_xml;
     exporter.put_ExportLCID(1031);
     content_ = "laid out " + tables_xml;
     if (script_.logic_error) throw *script_.logic_error;
   }
-  void Save(const std::filesystem::path& path) override {
-    script_.saves.push_back(path);
+  void Save() override {
+    script_.saves.push_back(save_path_);
     if (script_.save_fails) throw std::runtime_error("disk full");
-    std::ofstream(path) << content_;
+    std::ofstream(save_path_) << content_;
   }
 
  private:
   Script& script_;
+  std::filesystem::path save_path_;
   std::string content_;
 };
 

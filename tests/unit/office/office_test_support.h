@@ -1,13 +1,17 @@
 #pragma once
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "../../ooxml/schema_validator.h"
-#include "office/package/package.h"
+#include "office/package/byte_sink.h"
 #include "office/package/zip_archive_reader.h"
+#include "office/package/zip_stream_writer.h"
+#include "office/spreadsheet/workbook.h"
+#include "office/xlsx/xlsx_writer.h"
 
 namespace tabulo::office::testing {
 
@@ -36,6 +40,30 @@ inline const std::string* FindEntry(const std::vector<ZipEntry>& entries, std::s
     if (entry.name == name) return &entry.bytes;
   }
   return nullptr;
+}
+
+// The entries of the .xlsx package of a workbook, as a zip reader sees them.
+inline std::vector<ZipEntry> WrittenEntries(const Workbook& workbook) {
+  StringSink sink;
+  WriteWorkbook(workbook, sink);
+  return ReadZipArchive(sink.Bytes());
+}
+
+// One part of a workbook's package; throws std::out_of_range when missing.
+inline std::string WrittenPart(const Workbook& workbook, std::string_view name) {
+  const std::vector<ZipEntry> entries = WrittenEntries(workbook);
+  const std::string* bytes = FindEntry(entries, name);
+  if (bytes == nullptr) throw std::out_of_range("no part " + std::string(name));
+  return *bytes;
+}
+
+// A zip archive of the entries, in order.
+inline std::string ZipOf(const std::vector<ZipEntry>& entries) {
+  StringSink sink;
+  ZipStreamWriter zip(sink);
+  for (const ZipEntry& entry : entries) zip.Add(entry.name, entry.bytes);
+  zip.Finish();
+  return sink.TakeBytes();
 }
 
 // The text after the XML declaration line, which every part begins with.

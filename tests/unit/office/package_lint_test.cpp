@@ -19,7 +19,7 @@ class PackageLintTest : public ::testing::Test {
   PackageLintTest() {
     Workbook workbook;
     testing::FillSampleWorkbook(workbook, true);
-    entries = BuildWorkbookPackage(workbook).Entries();
+    entries = testing::WrittenEntries(workbook);
   }
 
   // Replaces the first `from` in a part; the test fails when it is not there.

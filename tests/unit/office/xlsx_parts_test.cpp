@@ -22,7 +22,7 @@ const std::string kMargins =
 const std::string kArial = "<sz val=\"10\"/><name val=\"Arial\"/><family val=\"2\"/>";
 
 std::string Part(const Workbook& workbook, std::string_view name) {
-  return WithoutDeclaration(BuildWorkbookPackage(workbook).PartBytes(name));
+  return WithoutDeclaration(office::testing::WrittenPart(workbook, name));
 }
 
 TEST(XlsxPartsTest, SheetWithValuesAndAMerge) {
@@ -264,9 +264,13 @@ TEST(XlsxPartsTest, RowHeightsPageSetupAndIgnoredErrors) {
 TEST(XlsxPartsTest, PackageRelationshipsAndContentTypes) {
   Workbook workbook;
   workbook.AddWorksheet("T1").SetNumber({1, 1}, 1);  // no texts: no shared strings part
-  const Package package = BuildWorkbookPackage(workbook);
-  EXPECT_FALSE(package.HasPart("xl/sharedStrings.xml"));
-  const std::vector<ZipEntry> entries = package.Entries();
+  const std::vector<ZipEntry> entries = office::testing::WrittenEntries(workbook);
+  EXPECT_EQ(office::testing::FindEntry(entries, "xl/sharedStrings.xml"), nullptr);
+  // The customary order that file-type detection looks for.
+  ASSERT_EQ(entries.size(), 8U);
+  EXPECT_EQ(entries[0].name, "[Content_Types].xml");
+  EXPECT_EQ(entries[1].name, "_rels/.rels");
+  EXPECT_EQ(entries[2].name, "xl/worksheets/sheet1.xml");
   const std::string* workbook_rels = office::testing::FindEntry(entries, "xl/_rels/workbook.xml.rels");
   ASSERT_NE(workbook_rels, nullptr);
   EXPECT_NE(
@@ -275,7 +279,9 @@ TEST(XlsxPartsTest, PackageRelationshipsAndContentTypes) {
                           "Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
                           "relationships/styles\" Target=\"styles.xml\"/></Relationships>"),
       std::string::npos);
-  EXPECT_THROW(BuildWorkbookPackage(Workbook()), std::invalid_argument);
+  StringSink sink;
+  EXPECT_THROW(WriteWorkbook(Workbook(), sink), std::invalid_argument);
+  EXPECT_TRUE(sink.Bytes().empty());
 }
 
 TEST(SmlTextTest, EscapesWhatOfficeWouldDecode) {

@@ -12,10 +12,7 @@ namespace {
 
 using testing::FindEntry;
 using testing::SchemaErrors;
-
-std::vector<ZipEntry> WrittenEntries(const Workbook& workbook) {
-  return ReadZipArchive(BuildWorkbookPackage(workbook).ZipBytes());
-}
+using testing::WrittenEntries;
 
 TEST(XlsxValidationTest, MinimalWorkbookIsValidAndClean) {
   Workbook workbook;
@@ -86,8 +83,7 @@ TEST(DrawingPartTest, AnchorsWrapTheObjects) {
   sheet.AddDrawing(std::make_unique<testing::RectangleDrawing>(PointFrame{20, 20, 400, 230}));
   EXPECT_THROW(sheet.AddDrawing(std::make_unique<testing::RectangleDrawing>(PointFrame{0, 0, 0, 10})),
                std::invalid_argument);
-  const Package package = BuildWorkbookPackage(workbook);
-  EXPECT_EQ(testing::WithoutDeclaration(package.PartBytes("xl/drawings/drawing1.xml")),
+  EXPECT_EQ(testing::WithoutDeclaration(testing::WrittenPart(workbook, "xl/drawings/drawing1.xml")),
             "<xdr:wsDr xmlns:xdr=\"http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing\" "
             "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
             "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "../office_test_support.h"
 #include "office/chart/chart.h"
-#include "office/package/zip_archive_writer.h"
 #include "support/temp_folder.h"
 
 namespace tabulo::office {
@@ -45,11 +46,10 @@ std::string ChartPart(std::string_view plot) {
 class ChartTemplateTest : public ::testing::Test {
  protected:
   std::string Write(std::string_view chart_part, bool with_relationships = true, bool with_override = true) {
-    ZipArchiveWriter zip;
-    zip.Add("[Content_Types].xml", ContentTypes(with_override));
-    if (with_relationships) zip.Add("_rels/.rels", PackageRelationships());
-    zip.Add("chart/chart.xml", chart_part);
-    return WriteBytes(zip.Finish());
+    std::vector<ZipEntry> entries{{"[Content_Types].xml", ContentTypes(with_override)}};
+    if (with_relationships) entries.push_back({"_rels/.rels", PackageRelationships()});
+    entries.push_back({"chart/chart.xml", std::string(chart_part)});
+    return WriteBytes(office::testing::ZipOf(entries));
   }
   std::string WriteBytes(const std::string& bytes) {
     const std::string path = folder_.File("template" + std::to_string(++count_) + ".crtx");
@@ -136,16 +136,17 @@ TEST_F(ChartTemplateTest, TheChartIsFoundByContentTypeAlone) {
 
   // Charts as the default type of .xml parts: the content types part and
   // parts with a type of their own are not charts.
-  ZipArchiveWriter zip;
-  zip.Add("[Content_Types].xml",
-          "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-          "<Default Extension=\"xml\" ContentType=\"" +
-              std::string(kChartType) +
-              "\"/>"
-              "<Override PartName=\"/chart/colors1.xml\" ContentType=\"application/xml\"/></Types>");
-  zip.Add("chart/colors1.xml", "<colors/>");
-  zip.Add("chart/chart.xml", ChartPart("<c:barChart><c:barDir val=\"bar\"/></c:barChart>"));
-  EXPECT_EQ(ReadChartTemplateType(WriteBytes(zip.Finish())), ChartType::kBarClustered);
+  const std::string types =
+      "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+      "<Default Extension=\"xml\" ContentType=\"" +
+      std::string(kChartType) +
+      "\"/>"
+      "<Override PartName=\"/chart/colors1.xml\" ContentType=\"application/xml\"/></Types>";
+  const std::string zip = office::testing::ZipOf(
+      {{"[Content_Types].xml", types},
+       {"chart/colors1.xml", "<colors/>"},
+       {"chart/chart.xml", ChartPart("<c:barChart><c:barDir val=\"bar\"/></c:barChart>")}});
+  EXPECT_EQ(ReadChartTemplateType(WriteBytes(zip)), ChartType::kBarClustered);
 }
 
 TEST_F(ChartTemplateTest, BrokenFilesAreReported) {
@@ -161,9 +162,8 @@ TEST_F(ChartTemplateTest, BrokenFilesAreReported) {
   EXPECT_THROW(ReadChartTemplateType(Write("<c:chartSpace")), ChartTemplateError);
   EXPECT_THROW(ReadChartTemplateType(Write("<other/>")), ChartTemplateError);
   EXPECT_THROW(ReadChartTemplateType(Write(ChartPart(""))), ChartTemplateError);
-  ZipArchiveWriter no_chart;
-  no_chart.Add("[Content_Types].xml", ContentTypes(false));
-  EXPECT_THROW(ReadChartTemplateType(WriteBytes(no_chart.Finish())), ChartTemplateError);
+  const std::string no_chart = office::testing::ZipOf({{"[Content_Types].xml", ContentTypes(false)}});
+  EXPECT_THROW(ReadChartTemplateType(WriteBytes(no_chart)), ChartTemplateError);
   Chart chart(ChartType::kLine);
   EXPECT_THROW(chart.ApplyChartTemplate(missing), ChartTemplateError);
   EXPECT_EQ(chart.Type(), ChartType::kLine);
