@@ -11,6 +11,7 @@ import subprocess
 import sys
 import time
 import xml.dom.minidom
+import zipfile
 
 MINIMAL_TABLES = """<?xml version="1.0"?>
 <Document Description="Demo">
@@ -194,6 +195,19 @@ def main():
         signature = stream.read(4)
     r.check("excel export writes a workbook and prints where",
             result.returncode == 0 and result.stdout.strip() == workbook and signature == b"PK\x03\x04",
+            result.stderr)
+    with zipfile.ZipFile(workbook) as package:
+        names = package.namelist()
+    r.check("the workbook leads with its content types, then the package relationships",
+            names[:2] == ["[Content_Types].xml", "_rels/.rels"], str(names[:3]))
+
+    no_temp = dict(os.environ, TMPDIR=r.path("no-such-temp"))
+    kept = r.path("kept.xlsx")
+    result = subprocess.run([options.tabulo, "export", "excel", tables, "-o", kept], capture_output=True,
+                            text=True, timeout=60, env=no_temp, start_new_session=True)
+    r.check("an excel export without a usable temporary folder reports the failed save and leaves nothing",
+            result.returncode == 1 and "Unable to save the export to '" + kept + "'" in result.stderr
+            and not any(name.startswith(".kept") or name == "kept.xlsx" for name in os.listdir(r.work)),
             result.stderr)
 
     result = r.run("export", "text", r.path("nothing-here.xml"), "-o", r.path("x.csv"))
