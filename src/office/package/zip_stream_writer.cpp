@@ -131,6 +131,22 @@ class Deflater {
   z_stream stream_{};
 };
 
+// An entry ready to write: its record, local header and deflated data.
+struct LocalEntry {
+  ZipEntryRecord record;
+  std::string header;
+  std::string data;
+};
+
+LocalEntry MakeLocalEntry(Deflater& deflater, std::string name, std::string_view bytes,
+                          std::uint64_t offset) {
+  LocalEntry entry{{std::move(name), Crc32(bytes), 0, bytes.size(), offset}, {}, {}};
+  entry.data = deflater.Deflate(bytes);
+  entry.record.compressed_size = entry.data.size();
+  entry.header = ZipLocalHeader(entry.record);
+  return entry;
+}
+
 }  // namespace
 
 std::string ZipLocalHeader(const ZipEntryRecord& entry) {
@@ -230,8 +246,7 @@ ZipStreamWriter::~ZipStreamWriter() {
 
 void ZipStreamWriter::Add(std::string_view name, std::string bytes) {
   if (finished_) throw std::logic_error("zip: archive already finished");
-  CheckName(name);
-  if (names_.contains(name)) throw std::invalid_argument("zip: duplicate entry " + std::string(name));
+  CheckNewName(name);
   std::unique_lock lock(mutex_);
   if (failure_) std::rethrow_exception(failure_);
   names_.emplace(name);
@@ -250,19 +265,16 @@ void ZipStreamWriter::Finish() {
 
 void ZipStreamWriter::FinishWithFirst(std::string_view name, std::string bytes) {
   if (spool_ == nullptr) throw std::logic_error("zip: the archive has begun already");
-  CheckName(name);
-  if (names_.contains(name)) throw std::invalid_argument("zip: duplicate entry " + std::string(name));
+  CheckNewName(name);
   DrainQueue();
-  ZipEntryRecord first{std::string(name), Crc32(bytes), 0, bytes.size(), 0};
-  const std::string data = Deflater().Deflate(bytes);
-  first.compressed_size = data.size();
-  const std::string header = ZipLocalHeader(first);
-  sink_.Write(header);
-  sink_.Write(data);
+  Deflater deflater;
+  LocalEntry first = MakeLocalEntry(deflater, std::string(name), bytes, 0);
+  sink_.Write(first.header);
+  sink_.Write(first.data);
   spool_->CopyTo(sink_);
-  const std::uint64_t shift = header.size() + data.size();
+  const std::uint64_t shift = first.header.size() + first.data.size();
   for (ZipEntryRecord& record : records_) record.offset += shift;
-  records_.insert(records_.begin(), std::move(first));
+  records_.insert(records_.begin(), std::move(first.record));
   offset_ += shift;
   WriteDirectory();
 }
@@ -292,10 +304,8 @@ void ZipStreamWriter::Work() {
         queue_.pop_front();
       }
       const std::size_t size = entry.bytes.size();
-      ZipEntryRecord record{std::move(entry.name), Crc32(entry.bytes), 0, size, offset_};
-      const std::string data = deflater.Deflate(entry.bytes);
-      record.compressed_size = data.size();
-      WriteEntry(std::move(record), data);
+      LocalEntry local = MakeLocalEntry(deflater, std::move(entry.name), entry.bytes, offset_);
+      WriteEntry(std::move(local.record), local.header, local.data);
       {
         const std::lock_guard lock(mutex_);
         pending_bytes_ -= size;
@@ -313,8 +323,12 @@ void ZipStreamWriter::Work() {
   }
 }
 
-void ZipStreamWriter::WriteEntry(ZipEntryRecord record, std::string_view data) {
-  const std::string header = ZipLocalHeader(record);
+void ZipStreamWriter::CheckNewName(std::string_view name) const {
+  CheckName(name);
+  if (names_.contains(name)) throw std::invalid_argument("zip: duplicate entry " + std::string(name));
+}
+
+void ZipStreamWriter::WriteEntry(ZipEntryRecord record, std::string_view header, std::string_view data) {
   entries_sink_.Write(header);
   entries_sink_.Write(data);
   offset_ += header.size() + data.size();

@@ -85,7 +85,8 @@ class ZipStreamWriter {
   void Work();
   // Lets the worker write out the queue and stop; rethrows its failure.
   void DrainQueue();
-  void WriteEntry(ZipEntryRecord record, std::string_view data);
+  void CheckNewName(std::string_view name) const;
+  void WriteEntry(ZipEntryRecord record, std::string_view header, std::string_view data);
   void WriteDirectory();
 
   ByteSink& sink_;

@@ -12,6 +12,12 @@
 namespace tabulo::office {
 namespace {
 
+// Empties a container and gives its memory back (clear() keeps a vector's).
+template <typename Container>
+void FreeMemory(Container& container) {
+  Container().swap(container);
+}
+
 void CheckCellText(std::string_view text) {
   if (text.size() > kMaxCellTextLength && Utf16Length(text) > kMaxCellTextLength) {
     throw std::length_error("a cell cannot hold more than 32767 characters");
@@ -45,14 +51,13 @@ void Worksheet::CheckHeld() const {
 void Worksheet::Release() {
   had_formulas_ = HasFormulas();
   released_ = true;
-  rows_.clear();
-  number_as_text_ignored_.clear();
-  column_widths_.clear();
-  // Moved out, so that their memory goes with the temporaries.
-  [[maybe_unused]] const auto rich_texts = std::move(rich_texts_);
-  [[maybe_unused]] const auto formulas = std::move(formulas_);
-  [[maybe_unused]] const auto merged = std::move(merged_);
-  [[maybe_unused]] const auto drawings = std::move(drawings_);
+  FreeMemory(rows_);
+  FreeMemory(rich_texts_);
+  FreeMemory(formulas_);
+  FreeMemory(merged_);
+  FreeMemory(number_as_text_ignored_);
+  FreeMemory(column_widths_);
+  FreeMemory(drawings_);
 }
 
 bool Worksheet::HasFormulas() const {

@@ -203,10 +203,11 @@ StyleSheet::Xf StyleSheet::MakeXf(const CellFormat& format) {
 }
 
 std::uint32_t StyleSheet::XfIndex(FormatTable::Id format) {
-  RecordNewNamedStyles();
   if (format >= xf_of_format_.size()) xf_of_format_.resize(context_.formats.Size(), kUnused);
   std::uint32_t& index = xf_of_format_.at(format);
   if (index == kUnused) {
+    // A new format may name a style added since the last one.
+    RecordNewNamedStyles();
     cell_xfs_.push_back(MakeXf(context_.formats.Get(format)));
     index = static_cast<std::uint32_t>(cell_xfs_.size() - 1);
   }

@@ -16,7 +16,7 @@ class XmlWriter;
 // with its font, fill, border and number format each written once. Index 0
 // is the Normal format; the named styles come after Normal in the style
 // records (cellStyleXfs) and the style list (cellStyles), each recorded as
-// it was when the first cell format was asked for after it was added.
+// it was when the first new cell format after it was recorded.
 class StyleSheet {
  public:
   explicit StyleSheet(const WorkbookContext& context);
